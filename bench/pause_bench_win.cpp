@@ -1,0 +1,50 @@
+// Compares the processor time of Pause with a loop that spins on the message
+// queue for the same wall time. Prints the figures; decides nothing.
+#include "winutil/message_pump_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+double CpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+void SpinOnQueue(double seconds) {
+    ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (GetTickCount64() < end) {
+        brelvix::PumpMessages();
+    }
+}
+
+template <typename F> void Measure(const char* name, double seconds, F wait) {
+    double cpu0 = CpuSeconds();
+    ULONGLONG wall0 = GetTickCount64();
+    wait(seconds);
+    double wall = (GetTickCount64() - wall0) / 1000.0;
+    double cpu = CpuSeconds() - cpu0;
+    std::printf("%-28s wall %6.2f s  cpu %6.3f s  = %5.1f %% of one core\n", name, wall, cpu,
+                100.0 * cpu / wall);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    Measure("Pause (message wait)", seconds, [](double s) { brelvix::Pause(s); });
+    Measure("spinning message loop", seconds, SpinOnQueue);
+    Measure("Pause(0.1) x 10/s passes", seconds, [](double s) {
+        for (int i = 0; i < static_cast<int>(s * 10); ++i) {
+            brelvix::Pause(0.1);
+        }
+    });
+    return 0;
+}

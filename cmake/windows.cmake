@@ -1,0 +1,32 @@
+# The Windows program: the Win32 layer, the resources and Brelvix.scr itself.
+enable_language(RC)
+
+set(BRELVIX_WIN_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(BRELVIX_WIN_LIBS user32 gdi32 winmm comdlg32 shell32 advapi32 kernel32)
+
+target_compile_definitions(brelvix_core PUBLIC ${BRELVIX_WIN_DEFINES})
+
+add_library(brelvix_win STATIC ${BRELVIX_WIN_SOURCES})
+target_link_libraries(brelvix_win PUBLIC brelvix_core ${BRELVIX_WIN_LIBS})
+
+if(MINGW)
+    # Static runtime: the .scr must import nothing but Windows system DLLs.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+add_executable(Brelvix WIN32 saver/main_win.cpp resources/brelvix.rc)
+target_link_libraries(Brelvix PRIVATE brelvix_win)
+set_target_properties(Brelvix PROPERTIES OUTPUT_NAME Brelvix SUFFIX .scr)
+if(MINGW)
+    target_link_options(Brelvix PRIVATE -municode -static -static-libgcc -static-libstdc++)
+endif()
+
+if(BRELVIX_TESTS)
+    add_test(NAME imports COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Brelvix>)
+    set_tests_properties(imports PROPERTIES ENVIRONMENT "OBJDUMP=${BRELVIX_MINGW_TRIPLE}-objdump")
+endif()
+
+# Figures, not pass/fail: see bench/run.sh.
+add_executable(pause_bench bench/pause_bench_win.cpp)
+target_link_libraries(pause_bench PRIVATE brelvix_win)
+target_link_options(pause_bench PRIVATE -static -static-libgcc -static-libstdc++)

@@ -1,0 +1,96 @@
+#include "saver/entry_win.h"
+
+#include "saver/command_line.h"
+#include "saver/cursor_win.h"
+#include "saver/instance_rules.h"
+#include "saver/instance_win.h"
+#include "saver/preview_win.h"
+#include "saver/program_state.h"
+#include "saver/registry_store_win.h"
+#include "saver/saver_session_win.h"
+#include "saver/setup_mode_win.h"
+#include "saver/text_value.h"
+#include "winutil/handles_win.h"
+
+#include <windows.h>
+
+namespace brelvix {
+namespace {
+
+constexpr wchar_t kCreditsYears[] = L"2024-2026";
+
+void InitialiseProgram() {
+    ProgramState& p = Program();
+    p.CreditsYears = kCreditsYears;
+    WindowDc screen(nullptr);
+    int dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+    int dpiY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    p.TwipsX = dpiX > 0 ? 1440 / dpiX : 15;
+    p.TwipsY = dpiY > 0 ? 1440 / dpiY : 15;
+}
+
+InstanceAction CheckOtherInstances(const InstanceMarker& marker) {
+    ProgramState& p = Program();
+    InstanceFacts facts;
+    facts.runMode = p.RunMode;
+    facts.otherInstance = marker.OtherInstanceRunning();
+    HWND existing = FindAppWindow(p.AppTitle);
+    facts.appWindowFound = existing != nullptr;
+    facts.activeSetup = NumericValue(ProgramStore().Read(kSectionSetting, L"ActiveSetup", L"0"));
+    InstanceAction action = DecideInstanceAction(facts);
+    if (action == InstanceAction::RestoreAndExit) {
+        RestoreAppWindow(existing);
+    }
+    return action;
+}
+
+int DispatchLoop(std::wstring commandText, bool setupActive) {
+    ProgramState& p = Program();
+    for (;;) {
+        p.Opt = LoadOptions(ProgramStore());
+        switch (p.RunMode) {
+        case ModeSaver:
+            RunSaverSession(setupActive);
+            if (!p.SetupRequested) {
+                return 0;
+            }
+            RestoreCursor();
+            p.EndSaver = false;
+            commandText = L"/C";
+            p.RunMode = ModeSetup;
+            break;
+        case ModePreview:
+            return RunPreview(commandText);
+        case ModePassword:
+            MessageBeep(MB_OK);
+            return 0;
+        default: {
+            // An unrecognised command line opens the setup without a host window.
+            bool hostStep = p.RunMode == ModeSetup;
+            p.RunMode = ModeSetup;
+            if (!RunSetupMode(commandText, hostStep)) {
+                return 0;
+            }
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+int RunProgram(std::wstring_view arguments) {
+    ProgramState& p = Program();
+    InitialiseProgram();
+    std::wstring commandText = CommandText(arguments);
+    p.RunMode = DecideRunMode(commandText);
+
+    InstanceMarker marker(p.AppTitle);
+    InstanceAction action = CheckOtherInstances(marker);
+    if (action == InstanceAction::Exit || action == InstanceAction::RestoreAndExit) {
+        return 0;
+    }
+    return DispatchLoop(std::move(commandText), action == InstanceAction::RunBesidePreview);
+}
+
+} // namespace brelvix

@@ -1,0 +1,10 @@
+#include "saver/program_state.h"
+
+namespace brelvix {
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}
+
+} // namespace brelvix

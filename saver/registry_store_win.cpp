@@ -1,0 +1,72 @@
+#include "saver/registry_store_win.h"
+
+#include "saver/program_state.h"
+#include "winutil/handles_win.h"
+
+#include <windows.h>
+
+namespace brelvix {
+namespace {
+
+// Values longer than this are not settings this program wrote; reading them
+// as absent keeps a damaged store from costing memory.
+constexpr DWORD kMaxValueBytes = 64 * 1024;
+
+} // namespace
+
+RegistryStore::RegistryStore(std::wstring baseKey) : base_(std::move(baseKey)) {}
+
+std::wstring RegistryStore::SectionPath(std::wstring_view section) const {
+    return base_ + L"\\" + std::wstring(section);
+}
+
+std::wstring RegistryStore::Read(std::wstring_view section, std::wstring_view key,
+                                 std::wstring_view fallback) {
+    RegKey hkey;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
+                      hkey.Out()) != ERROR_SUCCESS) {
+        return std::wstring(fallback);
+    }
+    std::wstring name(key);
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ) || bytes > kMaxValueBytes) {
+        return std::wstring(fallback);
+    }
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
+        return std::wstring(fallback);
+    }
+    // The stored data need not end in a NUL; the text ends at the first one.
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return value;
+}
+
+void RegistryStore::Write(std::wstring_view section, std::wstring_view key,
+                          std::wstring_view value) {
+    RegKey hkey;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, hkey.Out(), nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    std::wstring name(key);
+    std::wstring data(value);
+    RegSetValueExW(hkey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+void RegistryStore::DeleteSection(std::wstring_view section) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, SectionPath(section).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, SectionPath(section).c_str());
+}
+
+RegistryStore& ProgramStore() {
+    static RegistryStore store(L"Software\\" + Program().AppTitle);
+    return store;
+}
+
+} // namespace brelvix

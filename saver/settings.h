@@ -1,0 +1,53 @@
+// The per-user settings: where every option lives, how its text reads as a
+// boolean, and the order in which options are loaded and saved.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brelvix {
+
+inline constexpr wchar_t kSectionSetting[] = L"Setting";
+inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
+
+// Application -> section -> key -> text. The application key is fixed when the
+// store is made.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::wstring Read(std::wstring_view section, std::wstring_view key,
+                              std::wstring_view fallback) = 0;
+    virtual void Write(std::wstring_view section, std::wstring_view key,
+                       std::wstring_view value) = 0;
+    virtual void DeleteSection(std::wstring_view section) = 0;
+};
+
+bool ParseBool(std::wstring_view text);
+// The stored form of a boolean: "True" or "False".
+const wchar_t* BoolText(bool value);
+
+struct Options {
+    bool UsableScreen = false;
+    bool BlackScreen = false;
+    bool MouseMove = false;
+    bool Mute = false;
+    bool ViewFilename = false;
+    bool ViewTime = false;
+};
+
+// Reads the options in their fixed order, writes "ViewTime" on a first run and
+// lets the usable screen switch off the black screen and mouse sensitivity.
+Options LoadOptions(SettingsStore& store);
+
+// What the setup dialog's OK stores. The play-list is written only when it
+// was changed; the old list section is then replaced whole.
+struct SavedChoices {
+    Options options;
+    std::wstring musicFile;
+    bool playListChanged = false;
+    std::vector<std::wstring> playListPaths;
+};
+void SaveOptions(SettingsStore& store, const SavedChoices& choices);
+
+} // namespace brelvix

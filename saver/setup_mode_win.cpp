@@ -1,0 +1,44 @@
+#include "saver/setup_mode_win.h"
+
+#include "saver/command_line.h"
+#include "saver/program_state.h"
+#include "winutil/message_pump_win.h"
+
+#include <windows.h>
+
+namespace brelvix {
+namespace {
+
+// The control panel passes its own page's handle; its parent is the dialog
+// that must not be used while ours is open.
+HWND DisableHostWindow(const std::wstring& commandText) {
+    auto handle = HostWindowArgument(commandText);
+    HWND host = handle ? GetParent(reinterpret_cast<HWND>(handle)) : nullptr;
+    if (host) {
+        EnableWindow(host, FALSE);
+    }
+    return host;
+}
+
+} // namespace
+
+bool RunSetupMode(std::wstring& commandText, bool hostStep) {
+    ProgramState& p = Program();
+    HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
+    // The setup dialog is not built yet: the phase ends as if it had closed.
+    if (host) {
+        EnableWindow(host, TRUE);
+        SetForegroundWindow(host);
+    }
+    Pause(0.3);
+    if (!p.SetupRequested) {
+        return false;
+    }
+    p.EndSaver = false;
+    p.SetupRequested = false;
+    commandText = L"/S";
+    p.RunMode = ModeSaver;
+    return true;
+}
+
+} // namespace brelvix

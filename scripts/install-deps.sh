@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Brelvix need, when
+# any is missing. Run as root on Debian 12.
+set -euo pipefail
+
+PACKAGES=(
+    cmake g++ make googletest python3
+    mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+    wine wine64 xvfb xdotool x11-utils imagemagick
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+    sox lame
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test layer:
+# the portable core natively (with AddressSanitizer and UBSan), then the
+# Windows tests and the end-to-end tests of Brelvix.scr under Wine and Xvfb,
+# then the 32-bit build. Run as root on Debian 12.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+"$root/scripts/install-deps.sh"
+jobs=$(nproc)
+
+echo "== portable core (native, sanitizers)"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native
+
+echo "== Windows program and tests (x86_64)"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$jobs"
+
+echo "== Windows program (i686)"
+cmake --preset win32 -DBRELVIX_TESTS=OFF >/dev/null
+cmake --build --preset win32 -j "$jobs" --target Brelvix
+OBJDUMP=i686-w64-mingw32-objdump "$root/scripts/check-imports.sh" "$root/build/win32/bin/Brelvix.scr"
+
+echo "== Windows tests and end-to-end tests (under Wine and Xvfb)"
+source "$root/scripts/wine-env.sh"
+trap wine_env_stop EXIT
+wine_env_start "$root/build/wine"
+ctest --preset win64

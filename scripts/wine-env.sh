@@ -1,0 +1,45 @@
+# Sourced by the scripts that run Windows programs: starts a private X display
+# (Xvfb) unless one is given, a private Wine prefix and a null sound device.
+#   wine_env_start DIR [--own-display]   sets BRELVIX_WINE_DIR=DIR and DISPLAY
+#   wine_env_stop                          stops wineserver and our Xvfb
+
+BRELVIX_SCRIPTS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+BRELVIX_XVFB_PID=""
+
+wine_env_start_xvfb() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    BRELVIX_XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$n"
+}
+
+wine_env_start() {
+    export BRELVIX_WINE_DIR="$1"
+    mkdir -p "$BRELVIX_WINE_DIR/home"
+    cat >"$BRELVIX_WINE_DIR/home/.asoundrc" <<'ALSA'
+pcm.!default { type null }
+ctl.!default { type hw card 0 }
+ALSA
+    if [ "${2:-}" != "--own-display" ] || [ -z "${DISPLAY:-}" ]; then
+        wine_env_start_xvfb
+    fi
+    if [ ! -f "$BRELVIX_WINE_DIR/prefix/system.reg" ]; then
+        echo "Creating the Wine prefix in $BRELVIX_WINE_DIR/prefix ..."
+        "$BRELVIX_SCRIPTS/wine-run" wineboot -i >/dev/null 2>&1
+    fi
+}
+
+wine_env_stop() {
+    WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$BRELVIX_XVFB_PID" ]; then
+        kill "$BRELVIX_XVFB_PID" 2>/dev/null || true
+        wait "$BRELVIX_XVFB_PID" 2>/dev/null || true
+    fi
+}

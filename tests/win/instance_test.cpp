@@ -1,0 +1,56 @@
+#include "saver/cursor_win.h"
+#include "saver/instance_win.h"
+
+#include <gtest/gtest.h>
+
+namespace brelvix {
+namespace {
+
+TEST(InstanceMarker, SecondMarkerSeesTheFirst) {
+    InstanceMarker first(L"BrelvixMarkerTest");
+    EXPECT_FALSE(first.OtherInstanceRunning());
+    {
+        InstanceMarker second(L"BrelvixMarkerTest");
+        EXPECT_TRUE(second.OtherInstanceRunning());
+    }
+    InstanceMarker other(L"SomethingElse");
+    EXPECT_FALSE(other.OtherInstanceRunning());
+}
+
+LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+TEST(FindAppWindow, FindsOnlyOurClassWithTheCaption) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kFormClassName;
+    RegisterClassW(&wc);
+    HWND ours = CreateWindowW(kFormClassName, L"Brelvix", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                              nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(ours, nullptr);
+    EXPECT_EQ(FindAppWindow(L"Brelvix"), ours);
+    EXPECT_EQ(FindAppWindow(L"brelvix"), ours);  // window captions compare without case
+    EXPECT_EQ(FindAppWindow(L"Other"), nullptr);
+    EXPECT_EQ(FindAppWindow(L"Brelvix", L"Static"), nullptr);
+    DestroyWindow(ours);
+    EXPECT_EQ(FindAppWindow(L"Brelvix"), nullptr);
+}
+
+TEST(Cursor, HideAndRestoreStepTheDisplayCountToTheirThreshold) {
+    RestoreCursor();
+    int shown = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    EXPECT_GE(shown, 0);
+    HideCursor();
+    EXPECT_EQ(ShowCursor(FALSE), -2);  // hidden at -1; this call takes it one lower
+    HideCursor();                       // already hidden: exactly one more step
+    EXPECT_EQ(ShowCursor(TRUE), -2);
+    RestoreCursor();
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    RestoreCursor();
+}
+
+} // namespace
+} // namespace brelvix
