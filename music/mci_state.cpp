@@ -1,0 +1,20 @@
+#include "music/mci_state.h"
+
+namespace brelvix {
+
+MciState& Mci() {
+    static MciState state;
+    return state;
+}
+
+void OnMciNotify(MciState& state, std::uintptr_t code) {
+    constexpr std::uintptr_t kSuccessful = 1;
+    constexpr std::uintptr_t kAborted = 4;
+    if (code == kSuccessful) {
+        state.SongEnded = true;
+    } else if (code == kAborted) {
+        state.SongAborted = true;
+    }
+}
+
+} // namespace brelvix
