@@ -21,8 +21,9 @@ wine_env_start_xvfb() {
 }
 
 wine_env_start() {
-    export BRELVIX_WINE_DIR="$1"
-    mkdir -p "$BRELVIX_WINE_DIR/home"
+    mkdir -p "$1/home"
+    BRELVIX_WINE_DIR="$(cd "$1" && pwd)"
+    export BRELVIX_WINE_DIR
     cat >"$BRELVIX_WINE_DIR/home/.asoundrc" <<'ALSA'
 pcm.!default { type null }
 ctl.!default { type hw card 0 }

@@ -1,0 +1,43 @@
+// A thin base for the program's windows: the object is stored with its window
+// at WM_NCCREATE, and every message goes to the object's HandleMessage.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace brelvix {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr; }
+
+    // Destroys the window from code: the one way the program's own windows
+    // close without asking (a close request from the user goes to OnClose).
+    void Unload();
+
+protected:
+    // Creates the window with the program's form class, so that the
+    // single-instance rules find it. The object must outlive the window.
+    bool CreateForm(DWORD exStyle, DWORD style, const std::wstring& caption, int x, int y,
+                    int width, int height, HWND parent);
+
+    // Messages not handled here go to DefWindowProcW.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The window is going away (WM_NCDESTROY): the handle is already invalid.
+    virtual void OnDestroyed() {}
+
+private:
+    static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace brelvix
