@@ -8,7 +8,7 @@ namespace brelvix {
 
 // The song status bar: file name, length and position of the playing song.
 class StatusBarView {
-public:
+  public:
     virtual ~StatusBarView() = default;
     virtual void SetFileLabel(const std::wstring& name) = 0;
     virtual void SetLengthLabel(const std::wstring& mmss) = 0;
@@ -18,10 +18,10 @@ public:
 
 // The setup dialog while it plays a song.
 class SetupView {
-public:
+  public:
     virtual ~SetupView() = default;
-    virtual void ClearName() = 0;                      // empties the song-name strip
-    virtual void ShowSong(const std::wstring& name, int row) = 0;  // name strip + list row
+    virtual void ClearName() = 0;                                 // empties the song-name strip
+    virtual void ShowSong(const std::wstring& name, int row) = 0; // name strip + list row
     virtual void SetPercent(int percent, const std::wstring& positionText) = 0;
 };
 

@@ -8,7 +8,13 @@
 
 namespace brelvix {
 
-enum RunModes : int { ModeUnknown = 0, ModeSetup = 1, ModeSaver = 2, ModePreview = 3, ModePassword = 4 };
+enum RunModes : int {
+    ModeUnknown = 0,
+    ModeSetup = 1,
+    ModeSaver = 2,
+    ModePreview = 3,
+    ModePassword = 4
+};
 
 // The arguments upper-cased; an empty line becomes "/C".
 std::wstring CommandText(std::wstring_view arguments);

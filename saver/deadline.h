@@ -7,14 +7,14 @@
 namespace brelvix {
 
 class Deadline {
-public:
+  public:
     Deadline(std::uint64_t nowMs, double seconds);
 
     bool Passed(std::uint64_t nowMs) const { return nowMs >= at_; }
     // Milliseconds still to wait, never more than a day (what one wait call takes).
     std::uint32_t RemainingMs(std::uint64_t nowMs) const;
 
-private:
+  private:
     std::uint64_t at_;
 };
 

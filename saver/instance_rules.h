@@ -5,17 +5,17 @@
 namespace brelvix {
 
 enum class InstanceAction {
-    Run,               // go on with the mode asked for
-    RunBesidePreview,  // run the saver although a preview instance is up
-    RestoreAndExit,    // bring the existing window forward, then exit
+    Run,              // go on with the mode asked for
+    RunBesidePreview, // run the saver although a preview instance is up
+    RestoreAndExit,   // bring the existing window forward, then exit
     Exit,
 };
 
 struct InstanceFacts {
     int runMode = 0;
     bool otherInstance = false;
-    bool appWindowFound = false;  // a top-level window of our class titled with the app's name
-    double activeSetup = 0;       // numeric value of the "ActiveSetup" setting
+    bool appWindowFound = false; // a top-level window of our class titled with the app's name
+    double activeSetup = 0;      // numeric value of the "ActiveSetup" setting
 };
 
 InstanceAction DecideInstanceAction(const InstanceFacts& facts);

@@ -13,11 +13,11 @@ inline constexpr wchar_t kFormClassName[] = L"BrelvixForm";
 // Held for the life of the process: a second instance in the same logon
 // session sees that the name is taken.
 class InstanceMarker {
-public:
+  public:
     explicit InstanceMarker(const std::wstring& appTitle);
     bool OtherInstanceRunning() const { return other_; }
 
-private:
+  private:
     KernelHandle mutex_;
     bool other_ = false;
 };

@@ -7,7 +7,7 @@
 namespace brelvix {
 
 class RegistryStore final : public SettingsStore {
-public:
+  public:
     // baseKey is the key under HKEY_CURRENT_USER that holds the sections,
     // normally "Software\Brelvix".
     explicit RegistryStore(std::wstring baseKey);
@@ -17,7 +17,7 @@ public:
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
     void DeleteSection(std::wstring_view section) override;
 
-private:
+  private:
     std::wstring SectionPath(std::wstring_view section) const;
     std::wstring base_;
 };

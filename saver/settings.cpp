@@ -12,10 +12,9 @@ bool ReadBool(SettingsStore& store, const wchar_t* key, const wchar_t* fallback)
 } // namespace
 
 bool ParseBool(std::wstring_view text) {
-    static const wchar_t* const kTrue[] = {L"on", L"true", L"vero", L"1",
-                                           L"enabled", L"si", L"s\u00ec", L"yes"};
-    static const wchar_t* const kFalse[] = {L"off", L"false", L"falso",
-                                            L"0", L"disabled", L"no"};
+    static const wchar_t* const kTrue[] = {L"on",      L"true", L"vero",    L"1",
+                                           L"enabled", L"si",   L"s\u00ec", L"yes"};
+    static const wchar_t* const kFalse[] = {L"off", L"false", L"falso", L"0", L"disabled", L"no"};
     std::wstring lower = ToLowerText(text);
     for (const wchar_t* word : kTrue) {
         if (lower == word) {
@@ -30,7 +29,9 @@ bool ParseBool(std::wstring_view text) {
     return NumericValue(text) != 0.0;
 }
 
-const wchar_t* BoolText(bool value) { return value ? L"True" : L"False"; }
+const wchar_t* BoolText(bool value) {
+    return value ? L"True" : L"False";
+}
 
 Options LoadOptions(SettingsStore& store) {
     Options opt;
@@ -54,7 +55,8 @@ void SaveOptions(SettingsStore& store, const SavedChoices& choices) {
     const Options& opt = choices.options;
     store.Write(kSectionSetting, L"Mute", BoolText(opt.Mute));
     store.Write(kSectionSetting, L"UsableScreen", BoolText(opt.UsableScreen));
-    store.Write(kSectionSetting, L"BlackScreen", opt.UsableScreen ? L"0" : BoolText(opt.BlackScreen));
+    store.Write(kSectionSetting, L"BlackScreen",
+                opt.UsableScreen ? L"0" : BoolText(opt.BlackScreen));
     store.Write(kSectionSetting, L"MouseMove", opt.UsableScreen ? L"0" : BoolText(opt.MouseMove));
     store.Write(kSectionSetting, L"LocalFile", L"1");
     store.Write(kSectionSetting, L"MusicFile", choices.musicFile);

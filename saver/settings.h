@@ -14,7 +14,7 @@ inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
 // Application -> section -> key -> text. The application key is fixed when the
 // store is made.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::wstring Read(std::wstring_view section, std::wstring_view key,
                               std::wstring_view fallback) = 0;

@@ -7,9 +7,13 @@
 namespace brelvix {
 namespace {
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 // Appends the run of digits starting at pos to out; returns how many it took.
 size_t TakeDigits(std::wstring_view text, size_t pos, std::string& out) {

@@ -9,7 +9,7 @@
 namespace brelvix {
 
 template <typename T, typename Traits> class UniqueResource {
-public:
+  public:
     UniqueResource() = default;
     explicit UniqueResource(T value) : value_(value) {}
     ~UniqueResource() { Reset(); }
@@ -38,7 +38,7 @@ public:
         value_ = value;
     }
 
-private:
+  private:
     T value_ = Traits::Invalid();
 };
 
@@ -71,7 +71,7 @@ using MemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
     ~WindowDc() {
         if (dc_) {
@@ -82,14 +82,14 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HWND wnd_;
     HDC dc_;
 };
 
 // Selects an object into a device context and puts the previous one back.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~SelectedObject() {
         if (old_ && old_ != HGDI_ERROR) {
@@ -99,7 +99,7 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

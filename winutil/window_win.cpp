@@ -21,7 +21,9 @@ bool RegisterFormClass(WNDPROC proc) {
 
 } // namespace
 
-Window::~Window() { Unload(); }
+Window::~Window() {
+    Unload();
+}
 
 void Window::Unload() {
     if (hwnd_) {
@@ -38,8 +40,8 @@ bool Window::CreateForm(DWORD exStyle, DWORD style, const std::wstring& caption,
     if (!registered) {
         return false;
     }
-    HWND wnd = CreateWindowExW(exStyle, kFormClassName, caption.c_str(), style, x, y, width,
-                               height, parent, nullptr, GetModuleHandleW(nullptr), this);
+    HWND wnd = CreateWindowExW(exStyle, kFormClassName, caption.c_str(), style, x, y, width, height,
+                               parent, nullptr, GetModuleHandleW(nullptr), this);
     return wnd != nullptr;
 }
 

@@ -9,7 +9,7 @@
 namespace brelvix {
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window();
     Window(const Window&) = delete;
@@ -22,7 +22,7 @@ public:
     // close without asking (a close request from the user goes to OnClose).
     void Unload();
 
-protected:
+  protected:
     // Creates the window with the program's form class, so that the
     // single-instance rules find it. The object must outlive the window.
     bool CreateForm(DWORD exStyle, DWORD style, const std::wstring& caption, int x, int y,
@@ -35,7 +35,7 @@ protected:
     // The window is going away (WM_NCDESTROY): the handle is already invalid.
     virtual void OnDestroyed() {}
 
-private:
+  private:
     static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };

@@ -12,12 +12,12 @@ struct ModeCase {
 
 TEST(CommandLine, DecidesTheRunMode) {
     const ModeCase cases[] = {
-        {L"", ModeSetup},          {L"/c", ModeSetup},         {L"-C", ModeSetup},
-        {L"/c:1234", ModeSetup},   {L"/C 1234", ModeSetup},    {L"/c:", ModeSetup},
-        {L"/s", ModeSaver},        {L"-S", ModeSaver},         {L" /s", ModeSaver},
+        {L"", ModeSetup},           {L"/c", ModeSetup},        {L"-C", ModeSetup},
+        {L"/c:1234", ModeSetup},    {L"/C 1234", ModeSetup},   {L"/c:", ModeSetup},
+        {L"/s", ModeSaver},         {L"-S", ModeSaver},        {L" /s", ModeSaver},
         {L"/S /P 99", ModePreview}, {L"/p 4567", ModePreview}, {L"/p", ModePreview},
-        {L"/A /S", ModePassword},  {L"-a", ModePassword},      {L"/x", ModeUnknown},
-        {L"foo", ModeUnknown},     {L"   ", ModeUnknown},      {L"/s:/c", ModeSaver},
+        {L"/A /S", ModePassword},   {L"-a", ModePassword},     {L"/x", ModeUnknown},
+        {L"foo", ModeUnknown},      {L"   ", ModeUnknown},     {L"/s:/c", ModeSaver},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecideRunMode(CommandText(c.arguments)), c.mode) << "[" << c.arguments << "]";
@@ -49,7 +49,7 @@ TEST(CommandLine, ReadsWindowHandlesOrNone) {
         {L"/P 99999999999999999999", 0, 0},
         {L"/P 4294967295", 0, 4294967295u},
         {L"/P  12", 0, 12},
-        {L"/S /P 99", 0, 0},  // the number must follow the first blank
+        {L"/S /P 99", 0, 0}, // the number must follow the first blank
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HostWindowArgument(c.text), c.host) << c.text;

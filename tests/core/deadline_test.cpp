@@ -23,7 +23,7 @@ TEST(Deadline, OddLengthsAreBounded) {
     EXPECT_TRUE(Deadline(1000, -5).Passed(1000));
     EXPECT_TRUE(Deadline(1000, std::numeric_limits<double>::quiet_NaN()).Passed(1000));
     EXPECT_EQ(Deadline(0, 1e12).RemainingMs(0), 86'400'000u);
-    EXPECT_EQ(Deadline(0, 0.0001).RemainingMs(0), 1u);  // a pause always yields once
+    EXPECT_EQ(Deadline(0, 0.0001).RemainingMs(0), 1u); // a pause always yields once
 }
 
 } // namespace

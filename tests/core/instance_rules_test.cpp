@@ -16,9 +16,9 @@ TEST(InstanceRules, DecideWhetherToRun) {
     using A = InstanceAction;
     const InstanceCase cases[] = {
         {{ModeSaver, false, false, 0}, A::Run},
-        {{ModeSaver, false, true, 0}, A::RestoreAndExit},  // a window of ours is up
+        {{ModeSaver, false, true, 0}, A::RestoreAndExit}, // a window of ours is up
         {{ModePreview, false, true, 0}, A::RestoreAndExit},
-        {{ModeSaver, true, false, 0}, A::Exit},            // a saver already runs
+        {{ModeSaver, true, false, 0}, A::Exit}, // a saver already runs
         {{ModeSaver, true, true, 0}, A::Exit},
         {{ModeSaver, true, false, 2884}, A::RunBesidePreview},
         {{ModeSaver, true, false, -7}, A::RunBesidePreview},

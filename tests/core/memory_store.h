@@ -12,7 +12,7 @@
 namespace brelvix::testing {
 
 class MemoryStore : public SettingsStore {
-public:
+  public:
     std::wstring Read(std::wstring_view section, std::wstring_view key,
                       std::wstring_view fallback) override {
         auto it = values.find(Key(section, key));
@@ -20,7 +20,8 @@ public:
     }
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
         values[Key(section, key)] = std::wstring(value);
-        writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" + std::wstring(value));
+        writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
+                         std::wstring(value));
     }
     void DeleteSection(std::wstring_view section) override {
         std::wstring prefix = ToLowerText(section) + L"/";

@@ -11,13 +11,32 @@ using testing::MemoryStore;
 
 TEST(ParseBool, ReadsWordsDigitsAndNumbers) {
     const std::pair<std::wstring, bool> cases[] = {
-        {L"on", true},       {L"TRUE", true},     {L"Vero", true},    {L"1", true},
-        {L"ENABLED", true},  {L"si", true},       {L"S\u00cc", true}, {L"yes", true},
-        {L"off", false},     {L"False", false},   {L"Falso", false},  {L"FALSO", false},
-        {L"0", false},       {L"disabled", false}, {L"no", false},    {L"2", true},
-        {L"-1", true},       {L"", false},        {L"abc", false},    {L" true", false},
-        {L"yes ", false},    {L"3abc", true},     {L"0.0", false},    {L" 7", true},
-        {std::wstring(1000, L'z'), false},        {std::wstring(1000, L'1'), true},
+        {L"on", true},
+        {L"TRUE", true},
+        {L"Vero", true},
+        {L"1", true},
+        {L"ENABLED", true},
+        {L"si", true},
+        {L"S\u00cc", true},
+        {L"yes", true},
+        {L"off", false},
+        {L"False", false},
+        {L"Falso", false},
+        {L"FALSO", false},
+        {L"0", false},
+        {L"disabled", false},
+        {L"no", false},
+        {L"2", true},
+        {L"-1", true},
+        {L"", false},
+        {L"abc", false},
+        {L" true", false},
+        {L"yes ", false},
+        {L"3abc", true},
+        {L"0.0", false},
+        {L" 7", true},
+        {std::wstring(1000, L'z'), false},
+        {std::wstring(1000, L'1'), true},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseBool(text), value) << "[" << text << "]";
@@ -28,7 +47,7 @@ TEST(LoadOptions, FreshStoreGivesUsableScreenAndWritesViewTime) {
     MemoryStore store;
     Options opt = LoadOptions(store);
     EXPECT_TRUE(opt.UsableScreen);
-    EXPECT_FALSE(opt.BlackScreen);  // default "1", forced off by the usable screen
+    EXPECT_FALSE(opt.BlackScreen); // default "1", forced off by the usable screen
     EXPECT_FALSE(opt.MouseMove);
     EXPECT_FALSE(opt.Mute);
     EXPECT_FALSE(opt.ViewFilename);
@@ -54,8 +73,8 @@ TEST(LoadOptions, StoredValuesWinAndViewTimeIsWrittenOnlyWhenAbsentOrEmpty) {
     EXPECT_TRUE(store.writes.empty());
 
     store.Set(kSectionSetting, L"ViewTime", L"");
-    EXPECT_FALSE(LoadOptions(store).ViewTime);  // present but empty reads false...
-    EXPECT_EQ(store.Read(kSectionSetting, L"ViewTime", L"?"), L"False");  // ...and is filled in
+    EXPECT_FALSE(LoadOptions(store).ViewTime); // present but empty reads false...
+    EXPECT_EQ(store.Read(kSectionSetting, L"ViewTime", L"?"), L"False"); // ...and is filled in
 }
 
 TEST(LoadOptions, GarbageValuesReadAsFalse) {

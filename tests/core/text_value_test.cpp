@@ -14,11 +14,24 @@ struct ValueCase {
 
 TEST(NumericValue, ReadsTheLeadingNumber) {
     const ValueCase cases[] = {
-        {L"", 0},          {L"abc", 0},        {L"42", 42},         {L"  42", 42},
-        {L"\t7", 7},       {L"42abc", 42},     {L"-3", -3},         {L"+5", 5},
-        {L"2.5", 2.5},     {L".5", 0.5},       {L"1e9", 1e9},       {L"1e", 1},
-        {L"3E2x", 300},    {L"-", 0},          {L"- 3", 0},         {L"12 34", 12},
-        {L"99999999", 99999999}, {L"0x10", 0},
+        {L"", 0},
+        {L"abc", 0},
+        {L"42", 42},
+        {L"  42", 42},
+        {L"\t7", 7},
+        {L"42abc", 42},
+        {L"-3", -3},
+        {L"+5", 5},
+        {L"2.5", 2.5},
+        {L".5", 0.5},
+        {L"1e9", 1e9},
+        {L"1e", 1},
+        {L"3E2x", 300},
+        {L"-", 0},
+        {L"- 3", 0},
+        {L"12 34", 12},
+        {L"99999999", 99999999},
+        {L"0x10", 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(NumericValue(c.text), c.value) << "text: " << c.text;
@@ -34,8 +47,8 @@ TEST(NumericValue, HugeTextsStayFinite) {
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2}, {2.5, 2}, {3.5, 4},
-                                               {-0.5, 0},  {-1.5, -2}, {2.4, 2}, {2.6, 3},
+    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {3.5, 4},
+                                               {-0.5, 0},  {-1.5, -2}, {2.4, 2},    {2.6, 3},
                                                {-2.6, -3}, {7, 7},     {59.999, 60}};
     for (const auto& [in, out] : cases) {
         EXPECT_DOUBLE_EQ(RoundHalfEven(in), out) << in;
@@ -53,7 +66,7 @@ TEST(WholeInRange, RejectsValuesOutsideTheRange) {
 TEST(CaseMapping, CoversLatinOneLetters) {
     EXPECT_EQ(ToLowerText(L"S\u00cc ENABLED"), L"s\u00ec enabled");
     EXPECT_EQ(ToUpperText(L"/c:abc \u00e0"), L"/C:ABC \u00c0");
-    EXPECT_EQ(ToLowerText(L"\u00d7"), L"\u00d7");  // the multiplication sign has no case
+    EXPECT_EQ(ToLowerText(L"\u00d7"), L"\u00d7"); // the multiplication sign has no case
     EXPECT_TRUE(EqualsNoCase(L"C:\\Music\\A.MP3", L"c:\\music\\a.mp3"));
     EXPECT_FALSE(EqualsNoCase(L"a", L"ab"));
 }

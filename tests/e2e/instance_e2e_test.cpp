@@ -17,7 +17,7 @@ LRESULT CALLBACK StandInProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 class StandInWindow {
-public:
+  public:
     StandInWindow() {
         WNDCLASSW wc{};
         wc.lpfnWndProc = StandInProc;
@@ -30,7 +30,7 @@ public:
     ~StandInWindow() { DestroyWindow(wnd_); }
     HWND Get() const { return wnd_; }
 
-private:
+  private:
     HWND wnd_;
 };
 

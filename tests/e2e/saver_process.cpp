@@ -2,7 +2,9 @@
 
 namespace brelvix::testing {
 
-std::wstring ScrPath() { return ProgramFolder() + L"\\" + BRELVIX_SCR_NAME; }
+std::wstring ScrPath() {
+    return ProgramFolder() + L"\\" + BRELVIX_SCR_NAME;
+}
 
 bool RunScrToExit(const std::wstring& arguments, DWORD timeoutMs) {
     ChildProcess scr(ScrPath(), arguments);

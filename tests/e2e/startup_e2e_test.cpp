@@ -10,7 +10,9 @@ namespace {
 using testing::FreshProgramStore;
 using testing::RunScrToExit;
 
-std::wstring ViewTime(RegistryStore& store) { return store.Read(kSectionSetting, L"ViewTime", L"<absent>"); }
+std::wstring ViewTime(RegistryStore& store) {
+    return store.Read(kSectionSetting, L"ViewTime", L"<absent>");
+}
 
 TEST(Startup, SaverOnAFreshStoreWritesViewTime) {
     FreshProgramStore fresh;
@@ -28,10 +30,23 @@ TEST(Startup, PasswordChangeBeepsAndExitsAtOnce) {
 }
 
 TEST(Startup, OddCommandLinesNeitherCrashNorHang) {
-    const std::wstring lines[] = {L"",       L"   ",  L"/s",        L" /s",    L"-S",
-                                  L"/S /P 99", L"/A /S", L"/c:",       L"/c:0",   L"/c:abc",
-                                  L"/c:-5",  L"/p",    L"/p abc",    L"/p 99999999999999999999",
-                                  L"/x",     L"foo",   std::wstring(10000, L'q')};
+    const std::wstring lines[] = {L"",
+                                  L"   ",
+                                  L"/s",
+                                  L" /s",
+                                  L"-S",
+                                  L"/S /P 99",
+                                  L"/A /S",
+                                  L"/c:",
+                                  L"/c:0",
+                                  L"/c:abc",
+                                  L"/c:-5",
+                                  L"/p",
+                                  L"/p abc",
+                                  L"/p 99999999999999999999",
+                                  L"/x",
+                                  L"foo",
+                                  std::wstring(10000, L'q')};
     for (const auto& line : lines) {
         FreshProgramStore fresh;
         EXPECT_TRUE(RunScrToExit(line)) << "[" << line.substr(0, 40) << "]";
@@ -40,9 +55,10 @@ TEST(Startup, OddCommandLinesNeitherCrashNorHang) {
 
 TEST(Startup, GarbageSettingsDoNotStopTheSaver) {
     const std::pair<const wchar_t*, std::wstring> values[] = {
-        {L"UsableScreen", L""},        {L"BlackScreen", L"yes "}, {L"MouseMove", L"Falso"},
-        {L"Mute", L"ENABLED"},         {L"ViewFilename", L"2"},   {L"ViewTime", L"-1"},
-        {L"ActiveSetup", L"abc"},      {L"MusicFile", std::wstring(1000, L'm')},
+        {L"UsableScreen", L""},           {L"BlackScreen", L"yes "},
+        {L"MouseMove", L"Falso"},         {L"Mute", L"ENABLED"},
+        {L"ViewFilename", L"2"},          {L"ViewTime", L"-1"},
+        {L"ActiveSetup", L"abc"},         {L"MusicFile", std::wstring(1000, L'm')},
         {L"LocalFileCount", L"99999999"},
     };
     FreshProgramStore fresh;

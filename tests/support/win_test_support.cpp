@@ -43,15 +43,17 @@ TempFolder::TempFolder(const std::wstring& hint) {
     DWORD n = GetTempPathW(MAX_PATH, temp);
     std::wstring base(temp, n);
     for (unsigned i = GetTickCount() % 100000;; ++i) {
-        path_ = base + hint + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(i);
+        path_ =
+            base + hint + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(i);
         if (CreateDirectoryW(path_.c_str(), nullptr)) {
             return;
         }
     }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -68,7 +70,9 @@ FreshProgramStore::FreshProgramStore() : store_(L"Software\\Brelvix") {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix");
 }
 
-FreshProgramStore::~FreshProgramStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix"); }
+FreshProgramStore::~FreshProgramStore() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix");
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     ULONGLONG end = GetTickCount64() + timeoutMs;

@@ -16,7 +16,7 @@ std::wstring ProgramFolder();
 // A fresh folder under %TEMP% whose name holds blanks and Latin-1 letters;
 // removed with everything in it when the owner goes.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(const std::wstring& hint = L"brelvix test \u00e0\u00e9");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -24,7 +24,7 @@ public:
     const std::wstring& Path() const { return path_; }
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
 
-private:
+  private:
     std::wstring path_;
 };
 
@@ -33,14 +33,14 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The program's own registry key, emptied before and after each use so that
 // tests start from a fresh store.
 class FreshProgramStore {
-public:
+  public:
     FreshProgramStore();
     ~FreshProgramStore();
     FreshProgramStore(const FreshProgramStore&) = delete;
     FreshProgramStore& operator=(const FreshProgramStore&) = delete;
     RegistryStore& Store() { return store_; }
 
-private:
+  private:
     RegistryStore store_;
 };
 
@@ -49,7 +49,7 @@ private:
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 class ChildProcess {
-public:
+  public:
     // Starts the program with the given arguments (the program path is quoted
     // and put in front).
     ChildProcess(const std::wstring& program, const std::wstring& arguments);
@@ -60,7 +60,7 @@ public:
     DWORD Id() const { return id_; }
     void Kill();
 
-private:
+  private:
     KernelHandle process_;
     DWORD id_ = 0;
 };

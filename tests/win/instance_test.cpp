@@ -31,7 +31,7 @@ TEST(FindAppWindow, FindsOnlyOurClassWithTheCaption) {
                               nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(ours, nullptr);
     EXPECT_EQ(FindAppWindow(L"Brelvix"), ours);
-    EXPECT_EQ(FindAppWindow(L"brelvix"), ours);  // window captions compare without case
+    EXPECT_EQ(FindAppWindow(L"brelvix"), ours); // window captions compare without case
     EXPECT_EQ(FindAppWindow(L"Other"), nullptr);
     EXPECT_EQ(FindAppWindow(L"Brelvix", L"Static"), nullptr);
     DestroyWindow(ours);
@@ -44,8 +44,8 @@ TEST(Cursor, HideAndRestoreStepTheDisplayCountToTheirThreshold) {
     ShowCursor(FALSE);
     EXPECT_GE(shown, 0);
     HideCursor();
-    EXPECT_EQ(ShowCursor(FALSE), -2);  // hidden at -1; this call takes it one lower
-    HideCursor();                       // already hidden: exactly one more step
+    EXPECT_EQ(ShowCursor(FALSE), -2); // hidden at -1; this call takes it one lower
+    HideCursor();                     // already hidden: exactly one more step
     EXPECT_EQ(ShowCursor(TRUE), -2);
     RestoreCursor();
     EXPECT_EQ(ShowCursor(FALSE), -1);

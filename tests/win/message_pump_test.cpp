@@ -7,7 +7,9 @@ namespace {
 
 int g_timerCalls = 0;
 
-void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++g_timerCalls; }
+void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ++g_timerCalls;
+}
 
 TEST(Pause, LastsItsLengthAndDispatchesMessagesMeanwhile) {
     g_timerCalls = 0;

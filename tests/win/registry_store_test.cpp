@@ -46,7 +46,7 @@ TEST(RegistryStore, DeleteSectionRemovesEveryKeyOfItOnly) {
     store.DeleteSection(kSectionFileList);
     EXPECT_EQ(store.Read(kSectionFileList, L"LocalFile3", L"gone"), L"gone");
     EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"5");
-    store.DeleteSection(kSectionFileList);  // deleting what is not there does no harm
+    store.DeleteSection(kSectionFileList); // deleting what is not there does no harm
 }
 
 TEST(RegistryStore, ValuesThatAreNotTextReadAsAbsent) {

@@ -8,12 +8,12 @@ namespace brelvix {
 namespace {
 
 class CountingWindow : public Window {
-public:
+  public:
     bool Create() { return CreateForm(0, WS_POPUP, L"Counting", 0, 0, 50, 50, nullptr); }
     int user = 0;
     bool destroyed = false;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg == WM_USER) {
             ++user;
@@ -37,7 +37,7 @@ TEST(Window, MessagesReachTheObjectUntilItIsUnloaded) {
     EXPECT_TRUE(w.destroyed);
     EXPECT_FALSE(w.Exists());
     EXPECT_FALSE(IsWindow(old));
-    w.Unload();  // a second unload does nothing
+    w.Unload(); // a second unload does nothing
 }
 
 TEST(Window, TwoWindowsKeepTheirOwnObjects) {
