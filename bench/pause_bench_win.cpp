@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -37,14 +38,21 @@ template <typename F> void Measure(const char* name, double seconds, F wait) {
 
 } // namespace
 
+// Usage: pause_bench [pause|spin|passes] [seconds]. One way per process, so
+// that the caller can add the Wine server's share for each.
 int main(int argc, char** argv) {
-    double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
-    Measure("Pause (message wait)", seconds, [](double s) { brelvix::Pause(s); });
-    Measure("spinning message loop", seconds, SpinOnQueue);
-    Measure("Pause(0.1) x 10/s passes", seconds, [](double s) {
-        for (int i = 0; i < static_cast<int>(s * 10); ++i) {
-            brelvix::Pause(0.1);
-        }
-    });
+    const char* way = argc > 1 ? argv[1] : "pause";
+    double seconds = argc > 2 ? std::atof(argv[2]) : 10.0;
+    if (std::strcmp(way, "spin") == 0) {
+        Measure("spinning message loop", seconds, SpinOnQueue);
+    } else if (std::strcmp(way, "passes") == 0) {
+        Measure("Pause(0.1) passes", seconds, [](double s) {
+            for (int i = 0; i < static_cast<int>(s * 10); ++i) {
+                brelvix::Pause(0.1);
+            }
+        });
+    } else {
+        Measure("Pause (message wait)", seconds, [](double s) { brelvix::Pause(s); });
+    }
     return 0;
 }

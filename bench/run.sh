@@ -15,13 +15,42 @@ source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start "$root/build/wine-bench"
 run() { "$root/scripts/wine-run" "$@"; }
-
-echo "== Pause against a spinning loop (${PAUSE_SECONDS:-10} s each)"
-run "$root/build/win64/bin/pause_bench.exe" "${PAUSE_SECONDS:-10}"
+# Keep one Wine server (and its services) up for the whole bench, so that its
+# share can be sampled around each measurement.
+WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -p
+run wineboot >/dev/null 2>&1
 
 ticks() {  # utime + stime of a process, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
+our_wineserver() {  # the server of this bench's prefix, not another run's
+    local dir
+    dir=$(printf 'server-%x-%x' "$(stat -c %d "$BRELVIX_WINE_DIR/prefix")" "$(stat -c %i "$BRELVIX_WINE_DIR/prefix")")
+    for p in $(pgrep -f "wineserver64? "); do
+        case "$(readlink "/proc/$p/cwd")" in */"$dir") echo "$p" ;; esac
+    done
+}
+our_process() {  # a process whose command line matches $1 and that runs in our prefix
+    for p in $(pgrep -f "$1"); do
+        if tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix"; then
+            echo "$p"
+            return
+        fi
+    done
+}
+server_share() {  # clock ticks, seconds: the Wine server's share of one core
+    awk -v t="$1" -v hz="$(getconf CLK_TCK)" -v s="$2" 'BEGIN { printf "%.1f %%", 100*t/hz/s }'
+}
+
+pause_seconds=${PAUSE_SECONDS:-10}
+echo "== Pause against a spinning loop (${pause_seconds} s each; the program's own time, then the Wine server's)"
+for way in pause spin passes; do
+    server=$(our_wineserver)
+    s0=$(ticks "$server")
+    line=$(run "$root/build/win64/bin/pause_bench.exe" "$way" "$pause_seconds" | tr -d '\r')
+    s1=$(ticks "$server")
+    echo "$line, wineserver $(server_share $((s1 - s0)) "$pause_seconds")"
+done
 
 measure_saver() {  # label, then the settings to write as key=value
     local label=$1
@@ -34,8 +63,8 @@ measure_saver() {  # label, then the settings to write as key=value
     local launcher=$!
     sleep 3
     local pid server
-    pid=$(pgrep -f 'Brelvix.scr' | head -n 1 || true)
-    server=$(pgrep -x wineserver | head -n 1 || true)
+    pid=$(our_process 'Brelvix.scr')
+    server=$(our_wineserver)
     if [ -z "$pid" ]; then
         echo "$label: Brelvix.scr was no longer running after 3 s"
         wait "$launcher" || true

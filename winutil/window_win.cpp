@@ -56,10 +56,14 @@ LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Window::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (msg == WM_NCCREATE) {
+        // A window of this class made without an object behind it (by code
+        // that calls CreateWindow itself) just gets the default behaviour.
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         self = static_cast<Window*>(cs->lpCreateParams);
-        self->hwnd_ = wnd;
-        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self) {
+            self->hwnd_ = wnd;
+            SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
     }
     if (!self) {
         return DefWindowProcW(wnd, msg, wParam, lParam);

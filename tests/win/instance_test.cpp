@@ -1,5 +1,6 @@
 #include "saver/cursor_win.h"
 #include "saver/instance_win.h"
+#include "winutil/window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -17,24 +18,24 @@ TEST(InstanceMarker, SecondMarkerSeesTheFirst) {
     EXPECT_FALSE(other.OtherInstanceRunning());
 }
 
-LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return DefWindowProcW(w, m, wp, lp);
-}
+class CaptionedForm : public Window {
+  public:
+    explicit CaptionedForm(const wchar_t* caption) {
+        CreateForm(0, WS_OVERLAPPEDWINDOW, caption, 0, 0, 100, 100, nullptr);
+    }
+};
 
 TEST(FindAppWindow, FindsOnlyOurClassWithTheCaption) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kFormClassName;
-    RegisterClassW(&wc);
-    HWND ours = CreateWindowW(kFormClassName, L"Brelvix", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                              nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(ours, nullptr);
-    EXPECT_EQ(FindAppWindow(L"Brelvix"), ours);
-    EXPECT_EQ(FindAppWindow(L"brelvix"), ours); // window captions compare without case
-    EXPECT_EQ(FindAppWindow(L"Other"), nullptr);
-    EXPECT_EQ(FindAppWindow(L"Brelvix", L"Static"), nullptr);
-    DestroyWindow(ours);
+    HWND ours;
+    {
+        CaptionedForm form(L"Brelvix");
+        ours = form.Handle();
+        ASSERT_NE(ours, nullptr);
+        EXPECT_EQ(FindAppWindow(L"Brelvix"), ours);
+        EXPECT_EQ(FindAppWindow(L"brelvix"), ours); // window captions compare without case
+        EXPECT_EQ(FindAppWindow(L"Other"), nullptr);
+        EXPECT_EQ(FindAppWindow(L"Brelvix", L"Static"), nullptr);
+    }
     EXPECT_EQ(FindAppWindow(L"Brelvix"), nullptr);
 }
 
