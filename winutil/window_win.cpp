@@ -56,8 +56,13 @@ LRESULT CALLBACK Window::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lP
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         self = static_cast<Window*>(cs->lpCreateParams);
-        self->hwnd_ = wnd;
-        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        // A window of the form class made without its object (a plain
+        // CreateWindow, as another part of the process may do once the class
+        // is registered) has no handlers: it gets the default behaviour.
+        if (self) {
+            self->hwnd_ = wnd;
+            SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
     }
     if (!self) {
         return DefWindowProcW(wnd, msg, wParam, lParam);
