@@ -331,11 +331,13 @@ def draw_skin():
     c.raised(0, 0, w - 1, h - 1)
     c.rect(*TITLE_BAND, NAVY)
     c.pattern(*TITLE_ICON_AT, TITLE_ICON, {"W": WHITE, "P": PURPLE, "G": GREY, "L": LIGHT})
+    # The strip's picture box covers this spot, but a copy of the bare skin
+    # (the preview's miniature, a paint before the box shows) should look whole.
     c.paste(*CAPTION_STRIP_AT, draw_caption_strip())
 
     c.sunken(*PANEL, BLACK)
     # The legend sits centred under where the left-aligned digits fall.
-    x, y, width, height = POSITION_LABEL
+    x, y, _, height = POSITION_LABEL
     c.text(x + 20, y + height + 3, "TIME", GREEN)
 
     c.raised(*PAUSE_BUTTON)
