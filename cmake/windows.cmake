@@ -15,6 +15,12 @@ if(MINGW)
 endif()
 
 add_executable(Brelvix WIN32 saver/main_win.cpp resources/brelvix.rc)
+# The resource compiler's dependency scan sees only #include lines, not the
+# files the script embeds, so a redrawn picture would not rebuild the program.
+file(GLOB BRELVIX_EMBEDDED_FILES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/*.bmp ${CMAKE_SOURCE_DIR}/resources/*.ico
+    ${CMAKE_SOURCE_DIR}/resources/*.cur ${CMAKE_SOURCE_DIR}/resources/*.manifest)
+set_source_files_properties(resources/brelvix.rc PROPERTIES OBJECT_DEPENDS "${BRELVIX_EMBEDDED_FILES}")
 target_link_libraries(Brelvix PRIVATE brelvix_win)
 set_target_properties(Brelvix PROPERTIES OUTPUT_NAME Brelvix SUFFIX .scr)
 if(MINGW)
