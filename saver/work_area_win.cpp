@@ -1,0 +1,26 @@
+#include "saver/work_area_win.h"
+
+namespace brelvix {
+
+RECT GetWorkArea() {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+void SetFormParent(HWND form, HWND newParent) {
+    HWND current = GetParent(form);
+    if (!current || current == GetDesktopWindow()) {
+        LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
+        style = (style & 0x3FFFFFFF) | WS_CHILD;
+        SetWindowLongPtrW(form, GWL_STYLE, style);
+        SetWindowPos(form, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    if (current == newParent) {
+        return;
+    }
+    SetParent(form, newParent);
+}
+
+} // namespace brelvix
