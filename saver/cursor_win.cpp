@@ -14,4 +14,20 @@ void RestoreCursor() {
     }
 }
 
+CursorShownWhileUp::CursorShownWhileUp() {
+    // ShowCursor only reports the count it leaves: one step up and back
+    // tells whether the count was below 0.
+    wasHidden_ = ShowCursor(TRUE) <= 0;
+    ShowCursor(FALSE);
+    if (wasHidden_) {
+        RestoreCursor();
+    }
+}
+
+CursorShownWhileUp::~CursorShownWhileUp() {
+    if (wasHidden_) {
+        HideCursor();
+    }
+}
+
 } // namespace brelvix

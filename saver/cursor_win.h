@@ -8,4 +8,17 @@ namespace brelvix {
 void HideCursor();
 void RestoreCursor();
 
+// Shows the cursor for its lifetime and hides it again afterwards if it was
+// hidden before: for a box the user must answer while the saver runs.
+class CursorShownWhileUp {
+  public:
+    CursorShownWhileUp();
+    ~CursorShownWhileUp();
+    CursorShownWhileUp(const CursorShownWhileUp&) = delete;
+    CursorShownWhileUp& operator=(const CursorShownWhileUp&) = delete;
+
+  private:
+    bool wasHidden_;
+};
+
 } // namespace brelvix

@@ -87,6 +87,21 @@ class WindowDc {
     HDC dc_;
 };
 
+// The device context of a WM_PAINT, from BeginPaint, given back with EndPaint.
+class PaintDc {
+  public:
+    explicit PaintDc(HWND wnd) : wnd_(wnd) { BeginPaint(wnd, &ps_); }
+    ~PaintDc() { EndPaint(wnd_, &ps_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC Get() const { return ps_.hdc; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+  private:
+    HWND wnd_;
+    PAINTSTRUCT ps_{};
+};
+
 // Selects an object into a device context and puts the previous one back.
 class SelectedObject {
   public:

@@ -2,6 +2,9 @@
 
 #include "resources/resource_ids.h"
 #include "saver/instance_win.h"
+#include "saver/program_state.h"
+#include "winutil/mouse_pointer_win.h"
+#include "winutil/twips.h"
 
 namespace brelvix {
 
@@ -19,7 +22,26 @@ bool RegisterFormClass(WNDPROC proc) {
     return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+// The window's outer rectangle in its parent's client coordinates.
+RECT PlacedRect(HWND wnd) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    HWND parent = (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD) ? GetParent(wnd) : nullptr;
+    if (parent) {
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    }
+    return r;
+}
+
 } // namespace
+
+int ScreenWidthTwips() {
+    return GetSystemMetrics(SM_CXSCREEN) * Program().TwipsX;
+}
+
+int ScreenHeightTwips() {
+    return GetSystemMetrics(SM_CYSCREEN) * Program().TwipsY;
+}
 
 Window::~Window() {
     Unload();
@@ -29,6 +51,34 @@ void Window::Unload() {
     if (hwnd_) {
         DestroyWindow(hwnd_);
     }
+}
+
+void Window::Show(int showCommand) {
+    ShowWindow(hwnd_, showCommand);
+}
+
+int Window::LeftTwips() const {
+    return PlacedRect(hwnd_).left * Program().TwipsX;
+}
+
+int Window::TopTwips() const {
+    return PlacedRect(hwnd_).top * Program().TwipsY;
+}
+
+int Window::WidthTwips() const {
+    RECT r = PlacedRect(hwnd_);
+    return (r.right - r.left) * Program().TwipsX;
+}
+
+int Window::HeightTwips() const {
+    RECT r = PlacedRect(hwnd_);
+    return (r.bottom - r.top) * Program().TwipsY;
+}
+
+void Window::MoveTwips(int left, int top) {
+    const ProgramState& p = Program();
+    SetWindowPos(hwnd_, nullptr, TwipsToPixels(left, p.TwipsX), TwipsToPixels(top, p.TwipsY), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Window::CreateForm(DWORD exStyle, DWORD style, const std::wstring& caption, int x, int y,
@@ -50,6 +100,9 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SETCURSOR && ApplyMousePointer()) {
+        return TRUE;
+    }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 

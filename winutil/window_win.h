@@ -22,6 +22,17 @@ class Window {
     // close without asking (a close request from the user goes to OnClose).
     void Unload();
 
+    void Show(int showCommand = SW_SHOW);
+
+    // Geometry in twips (Program().TwipsX and TwipsY per pixel): the outer
+    // size, and the position in the parent's client area (the screen's for a
+    // top-level window).
+    int LeftTwips() const;
+    int TopTwips() const;
+    int WidthTwips() const;
+    int HeightTwips() const;
+    void MoveTwips(int left, int top);
+
   protected:
     // Creates the window with the program's form class, so that the
     // single-instance rules find it. The object must outlive the window.
@@ -39,5 +50,9 @@ class Window {
     static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };
+
+// The screen's size in twips.
+int ScreenWidthTwips();
+int ScreenHeightTwips();
 
 } // namespace brelvix

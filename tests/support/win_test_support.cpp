@@ -90,6 +90,23 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+SecureSaverSetting::SecureSaverSetting(const wchar_t* value)
+    : old_(store_.Read(L"Desktop", L"ScreenSaverIsSecure", L"")) {
+    store_.Write(L"Desktop", L"ScreenSaverIsSecure", value);
+}
+
+SecureSaverSetting::~SecureSaverSetting() {
+    if (!old_.empty()) {
+        store_.Write(L"Desktop", L"ScreenSaverIsSecure", old_);
+        return;
+    }
+    RegKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, key.Out()) ==
+        ERROR_SUCCESS) {
+        RegDeleteValueW(key.Get(), L"ScreenSaverIsSecure");
+    }
+}
+
 ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
     std::wstring line = L"\"" + program + L"\"";
     if (!arguments.empty()) {

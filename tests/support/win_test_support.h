@@ -2,6 +2,7 @@
 // registry key, child processes and waits that pump messages.
 #pragma once
 
+#include "saver/program_state.h"
 #include "saver/registry_store_win.h"
 #include "winutil/handles_win.h"
 
@@ -47,6 +48,34 @@ class FreshProgramStore {
 // Pumps messages until the condition holds or timeoutMs passes; returns the
 // condition's last value.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// Puts the program-wide state back as it was when the scope ends, so that a
+// test's options and flags do not leak into the next test.
+class ProgramStateScope {
+  public:
+    ProgramStateScope() : saved_(Program()) {}
+    ~ProgramStateScope() { Program() = saved_; }
+    ProgramStateScope(const ProgramStateScope&) = delete;
+    ProgramStateScope& operator=(const ProgramStateScope&) = delete;
+
+  private:
+    ProgramState saved_;
+};
+
+// The user's "ScreenSaverIsSecure" setting for the length of a test, put
+// back afterwards. Wine does not answer SPI_GETSCREENSAVESECURE, so the
+// program reads this value there.
+class SecureSaverSetting {
+  public:
+    explicit SecureSaverSetting(const wchar_t* value);
+    ~SecureSaverSetting();
+    SecureSaverSetting(const SecureSaverSetting&) = delete;
+    SecureSaverSetting& operator=(const SecureSaverSetting&) = delete;
+
+  private:
+    RegistryStore store_{L"Control Panel"};
+    std::wstring old_;
+};
 
 class ChildProcess {
   public:

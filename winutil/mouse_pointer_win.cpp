@@ -1,0 +1,33 @@
+#include "winutil/mouse_pointer_win.h"
+
+#include <windows.h>
+
+namespace brelvix {
+namespace {
+
+MousePointer g_pointer = MousePointer::Default;
+
+} // namespace
+
+void SetMousePointer(MousePointer pointer) {
+    g_pointer = pointer;
+    if (!ApplyMousePointer()) {
+        // Back to the arrow at once; the window under the cursor sets its own
+        // at the next movement.
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    }
+}
+
+MousePointer CurrentMousePointer() {
+    return g_pointer;
+}
+
+bool ApplyMousePointer() {
+    if (g_pointer != MousePointer::Hourglass) {
+        return false;
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
+} // namespace brelvix
