@@ -1,0 +1,65 @@
+#include "saver/input_rules.h"
+
+#include <cstdlib>
+
+namespace brelvix {
+
+KeyOutcome DecideSaverKey(int keyCode, bool usableScreen, bool secureLock) {
+    if (usableScreen) {
+        return KeyOutcome::Nothing;
+    }
+    return keyCode == kKeyF1 && !secureLock ? KeyOutcome::OpenSetup : KeyOutcome::EndSession;
+}
+
+std::wstring AboutHint(const std::wstring& appTitle) {
+    return L"(when " + appTitle + L" is running press F1 for setup)";
+}
+
+PressOutcome DecideSaverPress(int button, int shift, bool usableScreen) {
+    if (shift != kShiftNone) {
+        return PressOutcome::Nothing;
+    }
+    if (button == kButtonRight) {
+        return usableScreen ? PressOutcome::AboutWithoutHint : PressOutcome::AboutWithHint;
+    }
+    if (button == kButtonLeft && !usableScreen) {
+        return PressOutcome::EndSession;
+    }
+    return PressOutcome::Nothing;
+}
+
+StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,
+                                    bool onCloseGlyph) {
+    bool plainLeft = button == kButtonLeft && shift == kShiftNone;
+    if (onCaptionStrip) {
+        // The strip never passes a press on to the saver: its other glyphs
+        // are only pictures.
+        return onCloseGlyph && plainLeft && usableScreen ? StatusBarPress::CloseGlyph
+                                                         : StatusBarPress::Nothing;
+    }
+    return plainLeft && usableScreen ? StatusBarPress::Drag : StatusBarPress::SaverPress;
+}
+
+MouseReference& MouseRef() {
+    static MouseReference ref;
+    return ref;
+}
+
+bool MouseMoveEndsSaver(MouseReference& ref, int x, int y) {
+    constexpr int kTolerance = 2;
+    if (!ref.MouseRefTaken) {
+        ref.MouseRefPoint.x = x;
+        ref.MouseRefPoint.y = y;
+        ref.MouseRefTaken = true;
+        return false;
+    }
+    long long dx = static_cast<long long>(x) - ref.MouseRefPoint.x;
+    long long dy = static_cast<long long>(y) - ref.MouseRefPoint.y;
+    if (std::llabs(dx) <= kTolerance && std::llabs(dy) <= kTolerance) {
+        return false;
+    }
+    ref.MouseRefTaken = false;
+    return true;
+}
+
+} // namespace brelvix
