@@ -27,4 +27,50 @@ TwipsPoint CaptionStripPosition(int innerWidthTwips, int stripWidthTwips, int tw
 // lies on the close glyph; its edges do not count.
 bool OnCloseGlyph(int xTwips, int yTwips, int stripWidthTwips, int twipsX, int twipsY);
 
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A colour as Windows stores it: 0x00BBGGRR.
+constexpr unsigned Rgb(unsigned red, unsigned green, unsigned blue) {
+    return red | green << 8 | blue << 16;
+}
+
+inline constexpr unsigned kNavy = Rgb(0, 0, 128);
+inline constexpr unsigned kWhite = Rgb(255, 255, 255);
+inline constexpr unsigned kBlack = Rgb(0, 0, 0);
+inline constexpr unsigned kDisplayGreen = Rgb(0, 255, 0);
+inline constexpr unsigned kFormGrey = Rgb(128, 128, 128);
+inline constexpr unsigned kFaceGrey = Rgb(192, 192, 192);
+
+// The three text labels: where they sit and how they look. Font sizes are in
+// hundredths of a point (9.75 pt is 975).
+struct LabelLook {
+    TwipsRect rect;
+    const wchar_t* face;
+    int centiPoints;
+    bool bold;
+    unsigned background;
+    unsigned text;
+};
+
+inline constexpr LabelLook kFileLabel{
+    {330, 90, 3975, 240}, L"MS Sans Serif", 975, false, kNavy, kWhite};
+inline constexpr LabelLook kPositionLabel{
+    {1440, 450, 1050, 405}, L"Times New Roman", 1800, true, kBlack, kDisplayGreen};
+inline constexpr LabelLook kLengthLabel{
+    {150, 660, 600, 240}, L"Times New Roman", 975, false, kBlack, kDisplayGreen};
+
+// The window's own font, in which the session measures the clock text.
+inline constexpr wchar_t kStatusBarFontFace[] = L"MS Sans Serif";
+inline constexpr int kStatusBarFontCentiPoints = 825;
+
+// The knob picture; its design position is the 100 % position.
+inline constexpr TwipsRect kKnobDesignRect{4920, 1110, 135, 270};
+// The caption-button strip and its design position.
+inline constexpr TwipsRect kCaptionStripDesignRect{4380, 60, 810, 270};
+
 } // namespace brelvix

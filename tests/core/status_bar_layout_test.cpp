@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace brelvix {
 namespace {
 
@@ -49,6 +51,46 @@ TEST(StatusBarLayout, CloseGlyphCoversTheSamePixelsAtEveryDensity) {
     EXPECT_FALSE(OnCloseGlyph(780, 100, 810, 15, 15));
     EXPECT_FALSE(OnCloseGlyph(600, 30, 810, 15, 15));
     EXPECT_FALSE(OnCloseGlyph(600, 240, 810, 15, 15));
+}
+
+struct PixelCase {
+    TwipsRect twips;
+    TwipsRect pixels;
+};
+
+TEST(StatusBarLayout, DesignRectanglesLieOnWholePixelsAt15TwipsPerPixel) {
+    const PixelCase cases[] = {
+        {kFileLabel.rect, {22, 6, 265, 16}},
+        {kPositionLabel.rect, {96, 30, 70, 27}},
+        {kLengthLabel.rect, {10, 44, 40, 16}},
+        {kKnobDesignRect, {328, 74, 9, 18}},
+        {kCaptionStripDesignRect, {292, 4, 54, 18}},
+        {{0, 0, kStatusBarWidthTwips, kStatusBarHeightTwips}, {0, 0, 350, 101}},
+    };
+    auto parts = [](const TwipsRect& r) {
+        return std::array<int, 4>{r.left, r.top, r.width, r.height};
+    };
+    for (const auto& c : cases) {
+        auto t = parts(c.twips);
+        auto p = parts(c.pixels);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(t[i] % 15, 0) << c.pixels.left << " part " << i;
+            EXPECT_EQ(t[i] / 15, p[i]) << c.pixels.left << " part " << i;
+        }
+    }
+    EXPECT_EQ(KnobLeftTwips(100), kKnobDesignRect.left);
+    TwipsPoint strip =
+        CaptionStripPosition(kStatusBarWidthTwips, kCaptionStripDesignRect.width, 15);
+    EXPECT_EQ(strip.x, kCaptionStripDesignRect.left);
+    EXPECT_EQ(strip.y, kCaptionStripDesignRect.top);
+}
+
+TEST(StatusBarLayout, LabelColoursAreStoredAsWindowsColours) {
+    EXPECT_EQ(Rgb(0, 0, 128), 0x800000u);
+    EXPECT_EQ(kFileLabel.background, kNavy);
+    EXPECT_EQ(kFileLabel.text, Rgb(255, 255, 255));
+    EXPECT_EQ(kPositionLabel.text, 0x00FF00u);
+    EXPECT_EQ(kLengthLabel.background, 0u);
 }
 
 } // namespace
