@@ -1,0 +1,136 @@
+#include "winutil/graphics_win.h"
+
+#include "saver/program_state.h"
+#include "winutil/twips.h"
+
+namespace brelvix {
+namespace {
+
+// What BeginDraw made and what its objects replaced in the device context.
+struct DrawState {
+    GdiObject brush;
+    GdiObject pen;
+    HGDIOBJ oldBrush = nullptr;
+    HGDIOBJ oldPen = nullptr;
+};
+
+DrawState g_draw;
+
+} // namespace
+
+bool PersistentPicture::Create(HDC reference, int width, int height) {
+    Clear();
+    dc_.Reset(CreateCompatibleDC(reference));
+    bitmap_.Reset(CreateCompatibleBitmap(reference, width, height));
+    if (!dc_ || !bitmap_) {
+        Clear();
+        return false;
+    }
+    selection_.emplace(dc_.Get(), bitmap_.Get());
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+void PersistentPicture::Clear() {
+    selection_.reset();
+    bitmap_.Reset();
+    dc_.Reset();
+    width_ = 0;
+    height_ = 0;
+}
+
+void PersistentPicture::PaintTo(HDC dest, const RECT& area) const {
+    BitBlt(dest, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(),
+           area.left, area.top, SRCCOPY);
+}
+
+LRESULT PictureForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers everything
+    case WM_PAINT: {
+        PaintDc paint(Handle());
+        PaintBackground(paint.Get(), paint.Area());
+        return 0;
+    }
+    default:
+        return Window::HandleMessage(msg, wParam, lParam);
+    }
+}
+
+void PictureForm::PaintBackground(HDC dc, const RECT& area) const {
+    if (pic_) {
+        pic_.PaintTo(dc, area);
+        return;
+    }
+    FillSolid(dc, area, backColour_);
+}
+
+void CaptureScreen(PictureForm& form) {
+    const ProgramState& p = Program();
+    WindowDc screen(nullptr);
+    int width = TwipsToPixels(form.WidthTwips(), p.TwipsX);
+    int height = TwipsToPixels(form.HeightTwips(), p.TwipsY);
+    PersistentPicture& pic = form.Pic();
+    if (pic.Create(screen.Get(), width, height)) {
+        BitBlt(pic.Dc(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+    }
+    InvalidateRect(form.Handle(), nullptr, FALSE);
+}
+
+void StretchScreen(HDC destDC, HWND destWnd) {
+    const ProgramState& p = Program();
+    WindowDc screen(nullptr);
+    int width = TwipsToPixels(ScreenWidthTwips(), p.TwipsX);
+    int height = TwipsToPixels(ScreenHeightTwips(), p.TwipsY);
+    RECT client{};
+    GetClientRect(destWnd, &client);
+    StretchCopy(width, height, screen.Get(), 0, 0, client.right - client.left,
+                client.bottom - client.top, destDC);
+}
+
+void StretchCopy(int srcW, int srcH, HDC srcDC, int x, int y, int w, int h, HDC destDC) {
+    StretchBlt(destDC, x, y, w, h, srcDC, 0, 0, srcW, srcH, SRCCOPY);
+}
+
+void BeginDraw(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth, HDC& dc) {
+    dc = GetDC(wnd);
+    if (brushColour != kNoBrush) {
+        g_draw.brush.Reset(CreateSolidBrush(brushColour));
+        g_draw.oldBrush = SelectObject(dc, g_draw.brush.Get());
+    }
+    g_draw.pen.Reset(CreatePen(PS_SOLID, penWidth, penColour));
+    g_draw.oldPen = SelectObject(dc, g_draw.pen.Get());
+}
+
+void EndDraw(HWND wnd, HDC dc) {
+    if (g_draw.oldPen) {
+        SelectObject(dc, g_draw.oldPen);
+    }
+    if (g_draw.oldBrush) {
+        SelectObject(dc, g_draw.oldBrush);
+    }
+    g_draw.pen.Reset();
+    g_draw.brush.Reset();
+    ReleaseDC(wnd, dc);
+    // Nothing of this pair may be put back or deleted by the next one.
+    g_draw.oldPen = nullptr;
+    g_draw.oldBrush = nullptr;
+}
+
+HBRUSH DrawBrush() {
+    return static_cast<HBRUSH>(g_draw.brush.Get());
+}
+
+void FillBox(HDC dc, HBRUSH brush, const RECT& rect) {
+    FillRect(dc, &rect, brush);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    COLORREF old = SetDCBrushColor(dc, colour);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(dc, old);
+}
+
+} // namespace brelvix

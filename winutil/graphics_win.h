@@ -1,0 +1,77 @@
+// Drawing helpers: the desktop snapshot behind the full-screen saver, the
+// shrunken copies of the preview, and a pen-and-brush set-up for a window's
+// device context.
+#pragma once
+
+#include "winutil/handles_win.h"
+#include "winutil/window_win.h"
+
+#include <optional>
+
+namespace brelvix {
+
+// An image that keeps whatever is drawn on it: a bitmap selected into a
+// memory device context.
+class PersistentPicture {
+  public:
+    // A new image of the given pixel size, compatible with the reference
+    // device context; what was drawn before is dropped.
+    bool Create(HDC reference, int width, int height);
+    void Clear();
+    explicit operator bool() const { return selection_.has_value(); }
+    HDC Dc() const { return dc_.Get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Copies the part of the image under area to the same place on dest.
+    void PaintTo(HDC dest, const RECT& area) const;
+
+  private:
+    MemoryDc dc_;
+    GdiObject bitmap_;
+    std::optional<SelectedObject> selection_; // declared last: deselected first
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// A form whose hidden picture box keeps an image that the form paints as its
+// background on every paint; where there is no image it paints its colour.
+class PictureForm : public Window {
+  public:
+    PersistentPicture& Pic() { return pic_; }
+    void SetBackColour(COLORREF colour) { backColour_ = colour; }
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override { pic_.Clear(); }
+
+  private:
+    void PaintBackground(HDC dc, const RECT& area) const;
+    PersistentPicture pic_;
+    COLORREF backColour_ = RGB(0, 0, 0);
+};
+
+// Makes the screen as it is now the form's background. The form should cover
+// the area to keep and not be visible yet.
+void CaptureScreen(PictureForm& form);
+
+// Draws the whole screen shrunk to the window's client area.
+void StretchScreen(HDC destDC, HWND destWnd);
+
+// The top-left srcW x srcH pixels of the source, stretched into (x, y, w, h).
+void StretchCopy(int srcW, int srcH, HDC srcDC, int x, int y, int w, int h, HDC destDC);
+
+// BeginDraw takes the window's device context and selects a new solid brush
+// (none for kNoBrush) and pen into it; EndDraw puts the old ones back, deletes
+// the new ones and gives the context back. They come in pairs.
+inline constexpr COLORREF kNoBrush = CLR_INVALID;
+void BeginDraw(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth, HDC& dc);
+void EndDraw(HWND wnd, HDC dc);
+// The brush made by the BeginDraw in effect, or nullptr.
+HBRUSH DrawBrush();
+
+void FillBox(HDC dc, HBRUSH brush, const RECT& rect);
+
+// Fills the rectangle with a solid colour, no brush to keep.
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
+} // namespace brelvix
