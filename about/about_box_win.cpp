@@ -1,0 +1,7 @@
+#include "about/about_box_win.h"
+
+namespace brelvix {
+
+void ShowAboutBox(bool /*selfClosing*/, int /*iconId*/, const std::wstring& /*hint*/) {}
+
+} // namespace brelvix

@@ -1,0 +1,43 @@
+#include "saver/saver_window_win.h"
+
+#include "saver/input_rules_win.h"
+#include "saver/program_state.h"
+#include "statusbar/status_bar_win.h"
+#include "winutil/twips.h"
+
+namespace brelvix {
+
+bool SaverWindow::Load() {
+    const ProgramState& p = Program();
+    SetBackColour(RGB(0, 0, 0));
+    int width = TwipsToPixels(ScreenWidthTwips(), p.TwipsX);
+    int height = TwipsToPixels(ScreenHeightTwips(), p.TwipsY);
+    return CreateForm(0, WS_POPUP | WS_MAXIMIZE, L"", 0, 0, width, height, nullptr);
+}
+
+LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (IsKeyPress(msg)) {
+        SaverKeyPress(static_cast<int>(wParam));
+    } else if (auto press = PressFromMessage(msg, wParam)) {
+        SaverMouseDown(press->button, press->shift);
+    } else if (msg == WM_CLOSE) {
+        // Only the session's own unload takes the window down: it must lose
+        // its replaced window procedure first.
+        return 0;
+    }
+    return PictureForm::HandleMessage(msg, wParam, lParam);
+}
+
+SaverWindow& frmSS() {
+    static SaverWindow window;
+    return window;
+}
+
+HWND SessionWindow() {
+    if (frmSS().Exists()) {
+        return frmSS().Handle();
+    }
+    return fmci().Exists() ? fmci().Handle() : nullptr;
+}
+
+} // namespace brelvix

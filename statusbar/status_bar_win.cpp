@@ -1,0 +1,250 @@
+#include "statusbar/status_bar_win.h"
+
+#include "resources/resource_ids.h"
+#include "saver/input_rules.h"
+#include "saver/input_rules_win.h"
+#include "saver/program_state.h"
+#include "winutil/twips.h"
+#include "winutil/window_helpers_win.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+namespace brelvix {
+namespace {
+
+RECT PixelRect(const TwipsRect& r) {
+    const ProgramState& p = Program();
+    int left = TwipsToPixels(r.left, p.TwipsX);
+    int top = TwipsToPixels(r.top, p.TwipsY);
+    return {left, top, left + TwipsToPixels(r.width, p.TwipsX),
+            top + TwipsToPixels(r.height, p.TwipsY)};
+}
+
+HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold) {
+    WindowDc screen(nullptr);
+    int height = MulDiv(centiPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
+    return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH, face);
+}
+
+HGDIOBJ LoadArtwork(int id) {
+    return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+void DrawBitmapAt(HDC dc, HGDIOBJ bitmap, int x, int y) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    MemoryDc source(CreateCompatibleDC(dc));
+    SelectedObject selected(source.Get(), bitmap);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+}
+
+void DrawRaisedBlock(HDC dc, RECT r) {
+    FillSolid(dc, r, kFaceGrey);
+    DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
+}
+
+// Without the strip's picture: minimize, maximize and close buttons on navy.
+void DrawPlainStrip(HDC dc, const RECT& strip) {
+    FillSolid(dc, strip, kNavy);
+    const std::pair<int, UINT> buttons[] = {
+        {2, DFCS_CAPTIONMIN}, {18, DFCS_CAPTIONMAX}, {36, DFCS_CAPTIONCLOSE}};
+    for (const auto& [x, kind] : buttons) {
+        RECT button{strip.left + x, strip.top + 2, strip.left + x + 16, strip.top + 16};
+        DrawFrameControl(dc, &button, DFC_CAPTION, kind);
+    }
+}
+
+void DrawLabel(HDC dc, const LabelLook& look, HGDIOBJ font, const std::wstring& text) {
+    RECT r = PixelRect(look.rect);
+    FillSolid(dc, r, look.background);
+    SelectedObject selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+} // namespace
+
+bool StatusBar::Load() {
+    if (Exists()) {
+        return true;
+    }
+    const ProgramState& p = Program();
+    file_.clear();
+    length_ = L"00:00";
+    position_ = L"00:00";
+    knobLeftTwips_ = kKnobDesignRect.left;
+    MakeLook();
+    return CreateForm(0, WS_POPUP, p.AppTitle, 0, 0, TwipsToPixels(kStatusBarWidthTwips, p.TwipsX),
+                      TwipsToPixels(kStatusBarHeightTwips, p.TwipsY), nullptr);
+}
+
+void StatusBar::MakeLook() {
+    look_.skin.Reset(LoadArtwork(IDB_SKIN));
+    look_.knob.Reset(LoadArtwork(IDB_KNOB));
+    look_.strip.Reset(LoadArtwork(IDB_CAPTION_STRIP));
+    const LabelLook* labels[] = {&kFileLabel, &kPositionLabel, &kLengthLabel};
+    GdiObject* fonts[] = {&look_.fileFont, &look_.positionFont, &look_.lengthFont};
+    for (int i = 0; i < 3; ++i) {
+        fonts[i]->Reset(MakeFont(labels[i]->face, labels[i]->centiPoints, labels[i]->bold));
+    }
+    look_.windowFont.Reset(MakeFont(kStatusBarFontFace, kStatusBarFontCentiPoints, true));
+}
+
+void StatusBar::OnDestroyed() {
+    look_ = Look{};
+    buffer_.Clear();
+}
+
+void StatusBar::SetFileLabel(const std::wstring& name) {
+    file_ = name;
+    Invalidate(PixelRect(kFileLabel.rect));
+}
+
+void StatusBar::SetLengthLabel(const std::wstring& mmss) {
+    length_ = mmss;
+    Invalidate(PixelRect(kLengthLabel.rect));
+}
+
+void StatusBar::SetPercent(int percent, const std::wstring& positionText) {
+    Invalidate(KnobRect());
+    knobLeftTwips_ = KnobLeftTwips(percent);
+    Invalidate(KnobRect());
+    position_ = positionText;
+    Invalidate(PixelRect(kPositionLabel.rect));
+}
+
+void StatusBar::Refresh() {
+    if (Exists()) {
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+}
+
+void StatusBar::Invalidate(const RECT& area) {
+    if (Exists()) {
+        InvalidateRect(Handle(), &area, FALSE);
+    }
+}
+
+StatusBar::TextSize StatusBar::MeasureText(const std::wstring& text) const {
+    WindowDc dc(Handle());
+    SelectedObject selected(dc.Get(), look_.windowFont.Get());
+    SIZE textSize{};
+    SIZE letterSize{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &textSize);
+    GetTextExtentPoint32W(dc.Get(), L"X", 1, &letterSize);
+    const ProgramState& p = Program();
+    return {textSize.cx * p.TwipsX, letterSize.cy * p.TwipsY};
+}
+
+RECT StatusBar::KnobRect() const {
+    TwipsRect knob = kKnobDesignRect;
+    knob.left = knobLeftTwips_;
+    return PixelRect(knob);
+}
+
+RECT StatusBar::CaptionStripRect() const {
+    const ProgramState& p = Program();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    TwipsRect strip = kCaptionStripDesignRect;
+    TwipsPoint at = CaptionStripPosition(client.right * p.TwipsX, strip.width, p.TwipsX);
+    strip.left = at.x;
+    strip.top = at.y;
+    return PixelRect(strip);
+}
+
+void StatusBar::DrawFace(HDC dc) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillSolid(dc, client, kFormGrey);
+    if (look_.skin) {
+        DrawBitmapAt(dc, look_.skin.Get(), 0, 0);
+    } else {
+        DrawRaisedBlock(dc, client);
+    }
+    DrawLabel(dc, kFileLabel, look_.fileFont.Get(), file_);
+    DrawLabel(dc, kPositionLabel, look_.positionFont.Get(), position_);
+    DrawLabel(dc, kLengthLabel, look_.lengthFont.Get(), length_);
+    RECT knob = KnobRect();
+    if (look_.knob) {
+        DrawBitmapAt(dc, look_.knob.Get(), knob.left, knob.top);
+    } else {
+        DrawRaisedBlock(dc, knob);
+    }
+    RECT strip = CaptionStripRect();
+    if (look_.strip) {
+        DrawBitmapAt(dc, look_.strip.Get(), strip.left, strip.top);
+    } else {
+        DrawPlainStrip(dc, strip);
+    }
+}
+
+void StatusBar::Paint() {
+    PaintDc paint(Handle());
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (buffer_.Width() != client.right || buffer_.Height() != client.bottom) {
+        buffer_.Create(paint.Get(), client.right, client.bottom);
+    }
+    // Drawn off screen first, so the labels never flicker over the skin.
+    DrawFace(buffer_.Dc());
+    buffer_.PaintTo(paint.Get(), paint.Area());
+}
+
+void StatusBar::OnPress(int button, int shift, POINT at) {
+    const ProgramState& p = Program();
+    RECT strip = CaptionStripRect();
+    bool onStrip = PtInRect(&strip, at) != FALSE;
+    bool onGlyph =
+        onStrip && OnCloseGlyph((at.x - strip.left) * p.TwipsX, (at.y - strip.top) * p.TwipsY,
+                                kCaptionStripDesignRect.width, p.TwipsX, p.TwipsY);
+    switch (DecideStatusBarPress(button, shift, p.Opt.UsableScreen, onStrip, onGlyph)) {
+    case StatusBarPress::Drag:
+        DragForm(Handle());
+        break;
+    case StatusBarPress::CloseGlyph:
+        Program().EndSaver = true;
+        break;
+    case StatusBarPress::SaverPress:
+        SaverMouseDown(button, shift);
+        break;
+    case StatusBarPress::Nothing:
+        break;
+    }
+}
+
+LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (IsKeyPress(msg)) {
+        SaverKeyPress(static_cast<int>(wParam));
+    } else if (auto press = PressFromMessage(msg, wParam)) {
+        OnPress(press->button, press->shift, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    }
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_CLOSE:
+        // Only the program's own unload closes the status bar.
+        return 0;
+    case WM_QUERYENDSESSION:
+        return FALSE;
+    default:
+        return Default(msg, wParam, lParam);
+    }
+}
+
+StatusBar& fmci() {
+    static StatusBar window;
+    return window;
+}
+
+} // namespace brelvix

@@ -1,0 +1,72 @@
+// fmci: the skinned song status bar. It shows the playing song's file name,
+// length and position (text and knob), drifts over the full-screen saver or
+// floats above the usable screen, and refuses every close request but the
+// program's own unload.
+#pragma once
+
+#include "music/song_views.h"
+#include "statusbar/status_bar_layout.h"
+#include "winutil/graphics_win.h"
+#include "winutil/window_win.h"
+
+#include <string>
+
+namespace brelvix {
+
+class StatusBar final : public Window, public StatusBarView {
+  public:
+    // Creates the window hidden, borderless, with the application's title as
+    // its (never drawn) caption.
+    bool Load();
+
+    void SetFileLabel(const std::wstring& name) override;
+    void SetLengthLabel(const std::wstring& mmss) override;
+    void SetPercent(int percent, const std::wstring& positionText) override;
+
+    // Repaints the window with its skin, knob and caption strip at once:
+    // the clock text drawn over it disappears.
+    void Refresh();
+
+    // A text's width and the height of "X" in the window's font, in twips.
+    struct TextSize {
+        int widthTwips;
+        int heightTwips;
+    };
+    TextSize MeasureText(const std::wstring& text) const;
+
+    // The whole face as the window shows it, drawn at (0, 0) of any device
+    // context: the preview shrinks it from there.
+    void DrawFace(HDC dc) const;
+
+    const std::wstring& FileLabel() const { return file_; }
+    const std::wstring& LengthLabel() const { return length_; }
+    const std::wstring& PositionLabel() const { return position_; }
+    // Client-area pixels of the knob and of the caption-button strip.
+    RECT KnobRect() const;
+    RECT CaptionStripRect() const;
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+
+  private:
+    struct Look {
+        GdiObject skin, knob, strip;
+        GdiObject fileFont, positionFont, lengthFont, windowFont;
+    };
+    void MakeLook();
+    void Paint();
+    void OnPress(int button, int shift, POINT at);
+    void Invalidate(const RECT& area);
+
+    std::wstring file_;
+    std::wstring length_ = L"00:00";
+    std::wstring position_ = L"00:00";
+    int knobLeftTwips_ = 0;
+    Look look_;
+    PersistentPicture buffer_;
+};
+
+StatusBar& fmci();
+
+} // namespace brelvix
