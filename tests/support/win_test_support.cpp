@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace brelvix::testing {
 namespace {
 
@@ -105,6 +107,27 @@ SecureSaverSetting::~SecureSaverSetting() {
         ERROR_SUCCESS) {
         RegDeleteValueW(key.Get(), L"ScreenSaverIsSecure");
     }
+}
+
+std::vector<COLORREF> WindowPixels(HWND wnd, const RECT& r) {
+    WindowDc dc(wnd);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            pixels.push_back(GetPixel(dc.Get(), x, y));
+        }
+    }
+    return pixels;
+}
+
+int CountColour(HWND wnd, const RECT& r, COLORREF colour) {
+    std::vector<COLORREF> pixels = WindowPixels(wnd, r);
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+int CursorDisplayCount() {
+    ShowCursor(TRUE);
+    return ShowCursor(FALSE);
 }
 
 ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace brelvix::testing {
 
@@ -76,6 +77,14 @@ class SecureSaverSetting {
     RegistryStore store_{L"Control Panel"};
     std::wstring old_;
 };
+
+// The pixels of a window's client rectangle, row by row, and how many of
+// them have the given colour.
+std::vector<COLORREF> WindowPixels(HWND wnd, const RECT& r);
+int CountColour(HWND wnd, const RECT& r, COLORREF colour);
+
+// ShowCursor's display count, left as it was.
+int CursorDisplayCount();
 
 class ChildProcess {
   public:

@@ -3,32 +3,28 @@
 #include "winutil/message_box_win.h"
 #include "winutil/mouse_pointer_win.h"
 #include "winutil/window_win.h"
+#include "win_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace brelvix {
 namespace {
 
-int CursorCount() {
-    ShowCursor(TRUE);
-    return ShowCursor(FALSE);
-}
-
 TEST(Cursor, ShownWhileABoxIsUpAndHiddenAgainOnlyIfItWasHidden) {
     RestoreCursor();
     HideCursor();
     {
         CursorShownWhileUp shown;
-        EXPECT_GE(CursorCount(), 0);
+        EXPECT_GE(testing::CursorDisplayCount(), 0);
     }
-    EXPECT_LT(CursorCount(), 0);
+    EXPECT_LT(testing::CursorDisplayCount(), 0);
     RestoreCursor();
-    int visible = CursorCount();
+    int visible = testing::CursorDisplayCount();
     {
         CursorShownWhileUp shown;
-        EXPECT_EQ(CursorCount(), visible);
+        EXPECT_EQ(testing::CursorDisplayCount(), visible);
     }
-    EXPECT_EQ(CursorCount(), visible);
+    EXPECT_EQ(testing::CursorDisplayCount(), visible);
 }
 
 // What the box looked like while it was up; filled in by a timer that runs
@@ -50,7 +46,7 @@ void CALLBACK InspectBox(HWND, UINT, UINT_PTR timer, DWORD) {
     g_seen.box = box;
     g_seen.owner = GetWindow(box, GW_OWNER);
     g_seen.topMost = (GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    g_seen.cursorCount = CursorCount();
+    g_seen.cursorCount = testing::CursorDisplayCount();
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -75,7 +71,7 @@ TEST(ErrorBox, OverATopMostSaverTheBoxIsOwnedTopMostAndHasACursor) {
     EXPECT_EQ(g_seen.owner, saver.Handle());
     EXPECT_TRUE(g_seen.topMost);
     EXPECT_GE(g_seen.cursorCount, 0);
-    EXPECT_LT(CursorCount(), 0) << "hidden again afterwards";
+    EXPECT_LT(testing::CursorDisplayCount(), 0) << "hidden again afterwards";
     RestoreCursor();
 }
 

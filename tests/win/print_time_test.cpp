@@ -23,16 +23,6 @@ class PlainWindow : public Window {
     }
 };
 
-int CountColour(HDC dc, const RECT& r, COLORREF colour) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            n += GetPixel(dc, x, y) == colour;
-        }
-    }
-    return n;
-}
-
 class PrintTimeTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetTextState(); }
@@ -57,8 +47,8 @@ TEST_F(PrintTimeTest, TheClockIsDrawnYellowOnBlackInTheTopLeftCorner) {
     EXPECT_EQ(TextState().TextWnd, window.Handle());
     WindowDc dc(window.Handle());
     EXPECT_EQ(GetPixel(dc.Get(), 2, 20), RGB(0, 0, 0)) << "the leading blank is a black box";
-    EXPECT_GT(CountColour(dc.Get(), {0, 0, 400, 50}, RGB(255, 255, 0)), 200);
-    EXPECT_EQ(CountColour(dc.Get(), {0, 60, 400, 100}, RGB(255, 255, 0)), 0);
+    EXPECT_GT(testing::CountColour(window.Handle(), {0, 0, 400, 50}, RGB(255, 255, 0)), 200);
+    EXPECT_EQ(testing::CountColour(window.Handle(), {0, 60, 400, 100}, RGB(255, 255, 0)), 0);
     // Later passes draw with what the first one took.
     HDC first = TextState().TextDC;
     PrintTime(window.Handle());

@@ -18,11 +18,6 @@ namespace {
 using testing::ProgramStateScope;
 using testing::SecureSaverSetting;
 
-int CursorCount() {
-    ShowCursor(TRUE);
-    return ShowCursor(FALSE);
-}
-
 class SaverWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -113,7 +108,7 @@ TEST_F(SaverWindowTest, EndingRestoresTheCursor) {
     HideCursor();
     SendMessageW(frmSS().Handle(), WM_KEYDOWN, 'Q', 1);
     EXPECT_TRUE(Program().EndSaver);
-    EXPECT_GE(CursorCount(), 0);
+    EXPECT_GE(testing::CursorDisplayCount(), 0);
 }
 
 TEST_F(SaverWindowTest, ARightPressLeavesTheSaverAsItWasWithANewMouseReference) {
@@ -123,7 +118,7 @@ TEST_F(SaverWindowTest, ARightPressLeavesTheSaverAsItWasWithANewMouseReference) 
     SendMessageW(frmSS().Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     EXPECT_FALSE(Program().EndSaver);
     EXPECT_FALSE(MouseRef().MouseRefTaken);
-    EXPECT_LT(CursorCount(), 0);
+    EXPECT_LT(testing::CursorDisplayCount(), 0);
     EXPECT_TRUE(GetWindowLongPtrW(fmci().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 

@@ -210,29 +210,6 @@ TEST_F(StatusBarTest, KeysFollowTheSaverRulesButF1DoesNothingOnTheUsableScreen) 
     }
 }
 
-// Pixels of the given colour inside a client rectangle.
-int CountColour(HWND wnd, const RECT& r, COLORREF colour) {
-    WindowDc dc(wnd);
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            n += GetPixel(dc.Get(), x, y) == colour;
-        }
-    }
-    return n;
-}
-
-std::vector<COLORREF> Pixels(HWND wnd, const RECT& r) {
-    WindowDc dc(wnd);
-    std::vector<COLORREF> pixels;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            pixels.push_back(GetPixel(dc.Get(), x, y));
-        }
-    }
-    return pixels;
-}
-
 TEST_F(StatusBarTest, LabelsShowTheirTextsInTheirColours) {
     fmci().SetFileLabel(L"Morning Song.mp3");
     fmci().SetLengthLabel(L"03:07");
@@ -241,24 +218,24 @@ TEST_F(StatusBarTest, LabelsShowTheirTextsInTheirColours) {
     const RECT file{22, 6, 287, 22};
     const RECT position{96, 30, 166, 57};
     const RECT length{10, 44, 50, 60};
-    EXPECT_GT(CountColour(wnd, file, RGB(0, 0, 128)), 1000);
-    EXPECT_GT(CountColour(wnd, file, RGB(255, 255, 255)), 20);
-    EXPECT_GT(CountColour(wnd, position, RGB(0, 0, 0)), 500);
-    EXPECT_GT(CountColour(wnd, position, RGB(0, 255, 0)), 50);
-    EXPECT_GT(CountColour(wnd, length, RGB(0, 255, 0)), 10);
+    EXPECT_GT(testing::CountColour(wnd, file, RGB(0, 0, 128)), 1000);
+    EXPECT_GT(testing::CountColour(wnd, file, RGB(255, 255, 255)), 20);
+    EXPECT_GT(testing::CountColour(wnd, position, RGB(0, 0, 0)), 500);
+    EXPECT_GT(testing::CountColour(wnd, position, RGB(0, 255, 0)), 50);
+    EXPECT_GT(testing::CountColour(wnd, length, RGB(0, 255, 0)), 10);
     EXPECT_EQ(fmci().FileLabel(), L"Morning Song.mp3");
     EXPECT_EQ(fmci().LengthLabel(), L"03:07");
 
     // The clock drawn over the bar goes when the bar is refreshed.
     const RECT corner{0, 0, 40, 40};
-    std::vector<COLORREF> before = Pixels(wnd, corner);
+    std::vector<COLORREF> before = testing::WindowPixels(wnd, corner);
     {
         WindowDc dc(wnd);
         FillRect(dc.Get(), &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
-    ASSERT_NE(Pixels(wnd, corner), before);
+    ASSERT_NE(testing::WindowPixels(wnd, corner), before);
     fmci().Refresh();
-    EXPECT_EQ(Pixels(wnd, corner), before);
+    EXPECT_EQ(testing::WindowPixels(wnd, corner), before);
 }
 
 TEST_F(StatusBarTest, TextIsMeasuredInTwipsInTheWindowsFont) {
