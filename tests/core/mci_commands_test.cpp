@@ -1,5 +1,7 @@
 #include "music/mci_commands.h"
 
+#include "expect_table.h"
+
 #include <gtest/gtest.h>
 
 namespace brelvix {
@@ -19,34 +21,24 @@ TEST(DevicePrefix, ComesFromTheTextAnywhereInThePath) {
         {L"C:\\A\\MID.MP3", L""},
         {L"", L""},
     };
-    for (const auto& [path, prefix] : cases) {
-        EXPECT_EQ(DevicePrefix(path), prefix) << path;
-    }
+    testing::ExpectEach(cases, [](const std::wstring& path) { return DevicePrefix(path); });
 }
 
-TEST(OpenCommand, PathWithoutBlankStandsBareBehindItsPrefix) {
+TEST(OpenCommand, BarePathBehindItsPrefixOrQuotedWithATypeWhenItHoldsABlank) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"C:\\MUSIC\\SONG1.MID", L"open sequencer!C:\\MUSIC\\SONG1.MID alias frmSS"},
         {L"c:\\music\\song1.mid", L"open sequencer!c:\\music\\song1.mid alias frmSS"},
         {L"C:\\A\\B.WAV", L"open waveaudio!C:\\A\\B.WAV alias frmSS"},
         {L"C:\\A\\B.MP3", L"open C:\\A\\B.MP3 alias frmSS"},
         {L"C:\\SONGS.MIDI\\X.MP3", L"open sequencer!C:\\SONGS.MIDI\\X.MP3 alias frmSS"},
-    };
-    for (const auto& [path, command] : cases) {
-        EXPECT_EQ(OpenCommand(path, L"frmSS"), command) << path;
-    }
-}
-
-TEST(OpenCommand, PathWithBlankIsQuotedAndItsDeviceNamedByType) {
-    const std::pair<std::wstring, std::wstring> cases[] = {
+        // A blank cannot stand in the bare form.
         {L"C:\\My Music\\a.mid", L"open \"C:\\My Music\\a.mid\" type sequencer alias frmSS"},
         {L"C:\\My Music\\A.WAV", L"open \"C:\\My Music\\A.WAV\" type waveaudio alias frmSS"},
         {L"C:\\My Music\\a.mp3", L"open \"C:\\My Music\\a.mp3\" alias frmSS"},
         {L"C:\\My .MIDI\\a.mp3", L"open \"C:\\My .MIDI\\a.mp3\" type sequencer alias frmSS"},
     };
-    for (const auto& [path, command] : cases) {
-        EXPECT_EQ(OpenCommand(path, L"frmSS"), command) << path;
-    }
+    testing::ExpectEach(cases,
+                        [](const std::wstring& path) { return OpenCommand(path, L"frmSS"); });
 }
 
 TEST(Commands, EveryTemplateToTheLetter) {
@@ -91,9 +83,7 @@ TEST(MinutesSeconds, AtLeastTwoDigitsOfMinutes) {
         {0, L"00:00"},    {59, L"00:59"},    {60, L"01:00"},    {187, L"03:07"},   {1200, L"20:00"},
         {5999, L"99:59"}, {6000, L"100:00"}, {7200, L"120:00"}, {7500, L"125:00"},
     };
-    for (const auto& [seconds, text] : cases) {
-        EXPECT_EQ(MinutesSeconds(seconds), text) << seconds;
-    }
+    testing::ExpectEach(cases, MinutesSeconds);
 }
 
 TEST(Percentage, WholePercentRoundedAndZeroWithoutALength) {

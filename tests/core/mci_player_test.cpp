@@ -109,32 +109,32 @@ TEST_F(MciPlayerTest, PlayNotifiesTheGivenWindowAndReturnsTheResult) {
     EXPECT_EQ(state.MciResult, 263u);
 }
 
+struct PositionCase {
+    long lengthSecs;
+    long divisor;
+    const wchar_t* reply;
+    int percent;
+    const wchar_t* text;
+};
+
 TEST_F(MciPlayerTest, PositionGivesPercentageAndText) {
-    state.SongLengthSecs = 120;
-    sender.answers[L"status a position"] = {0, L"30000"};
-    int percent = -1;
-    EXPECT_TRUE(player.GetSongPosition(L"a", percent));
-    EXPECT_EQ(percent, 25);
-    EXPECT_EQ(state.SongPositionText, L"00:30");
-}
-
-TEST_F(MciPlayerTest, PositionInTenthsForARefusingSequencer) {
-    state.SongLengthSecs = 1200;
-    state.TimeDivisor = 10;
-    sender.answers[L"status a position"] = {0, L"3000"};
-    int percent = -1;
-    EXPECT_TRUE(player.GetSongPosition(L"a", percent));
-    EXPECT_EQ(percent, 25);
-    EXPECT_EQ(state.SongPositionText, L"05:00");
-}
-
-TEST_F(MciPlayerTest, PositionOfASongWithoutLengthIsZeroPercent) {
-    state.SongLengthSecs = 0;
-    sender.answers[L"status a position"] = {0, L"400"};
-    int percent = -1;
-    EXPECT_TRUE(player.GetSongPosition(L"a", percent));
-    EXPECT_EQ(percent, 0);
-    EXPECT_EQ(state.SongPositionText, L"00:00");
+    const PositionCase cases[] = {
+        {120, 1000, L"30000", 25, L"00:30"},
+        {1200, 10, L"3000", 25, L"05:00"}, // a sequencer that refused milliseconds
+        {0, 1000, L"400", 0, L"00:00"},    // no length: 0 %, not a division by zero
+        {0, 1000, L"90000", 0, L"01:30"},
+        {8, 1000, L"1000", 12, L"00:01"}, // 12.5 % rounds to the even 12
+        {8, 1000, L"3000", 38, L"00:03"},
+    };
+    for (const auto& c : cases) {
+        state.SongLengthSecs = c.lengthSecs;
+        state.TimeDivisor = c.divisor;
+        sender.answers[L"status a position"] = {0, c.reply};
+        int percent = -1;
+        EXPECT_TRUE(player.GetSongPosition(L"a", percent)) << c.reply;
+        EXPECT_EQ(percent, c.percent) << c.reply;
+        EXPECT_EQ(state.SongPositionText, c.text) << c.reply;
+    }
 }
 
 TEST_F(MciPlayerTest, UnreadablePositionLeavesEverythingAsItWas) {

@@ -1,5 +1,7 @@
 #include "music/song_path.h"
 
+#include "expect_table.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -21,9 +23,7 @@ TEST(StripQuotes, TakesOffAClosingThenAnOpeningQuote) {
         {L"", L""},
         {L"a\"", L"a"},
     };
-    for (const auto& [path, stripped] : cases) {
-        EXPECT_EQ(StripQuotes(path), stripped) << path;
-    }
+    testing::ExpectEach(cases, StripQuotes);
 }
 
 TEST(FileQueryPath, BlankIsNothingTrailingBackslashAndQuotesGo) {
@@ -36,9 +36,7 @@ TEST(FileQueryPath, BlankIsNothingTrailingBackslashAndQuotesGo) {
         {L"\"C:\\My Music\\\"\\", L"C:\\My Music\\"},
         {L" C:\\a.mp3 ", L" C:\\a.mp3 "}, // blanks are kept for the lookup
     };
-    for (const auto& [path, query] : cases) {
-        EXPECT_EQ(FileQueryPath(path), query) << path;
-    }
+    testing::ExpectEach(cases, FileQueryPath);
 }
 
 TEST(FolderQueryPath, KeepsTheTrailingBackslash) {
@@ -57,10 +55,9 @@ TEST(TitleOfPath, CutsFolderAndLastExtension) {
         {L"C:\\Music\\Caf\u00e9 \u00e0 la plage.wav", L"Caf\u00e9 \u00e0 la plage"},
         {L"", L""},
     };
-    auto noFolders = [](const std::wstring&) { return false; };
-    for (const auto& [path, title] : cases) {
-        EXPECT_EQ(TitleOfPath(path, noFolders), title) << path;
-    }
+    testing::ExpectEach(cases, [](const std::wstring& path) {
+        return TitleOfPath(path, [](const std::wstring&) { return false; });
+    });
 }
 
 TEST(TitleOfPath, FolderGivesNothingAndIsAskedOnlyWithABackslash) {
