@@ -1,5 +1,6 @@
 #include "saver/cursor_win.h"
 #include "saver/instance_win.h"
+#include "winutil/window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -17,24 +18,24 @@ TEST(InstanceMarker, SecondMarkerSeesTheFirst) {
     EXPECT_FALSE(other.OtherInstanceRunning());
 }
 
-LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return DefWindowProcW(w, m, wp, lp);
-}
+// A window of the program's form class, made the way the program makes them:
+// the class is registered once per process by whichever window comes first.
+class Form : public Window {
+  public:
+    bool Create() {
+        return CreateForm(0, WS_OVERLAPPEDWINDOW, L"Brelvix", 0, 0, 100, 100, nullptr);
+    }
+};
 
 TEST(FindAppWindow, FindsOnlyOurClassWithTheCaption) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kFormClassName;
-    RegisterClassW(&wc);
-    HWND ours = CreateWindowW(kFormClassName, L"Brelvix", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                              nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(ours, nullptr);
+    Form form;
+    ASSERT_TRUE(form.Create());
+    HWND ours = form.Handle();
     EXPECT_EQ(FindAppWindow(L"Brelvix"), ours);
     EXPECT_EQ(FindAppWindow(L"brelvix"), ours);  // window captions compare without case
     EXPECT_EQ(FindAppWindow(L"Other"), nullptr);
     EXPECT_EQ(FindAppWindow(L"Brelvix", L"Static"), nullptr);
-    DestroyWindow(ours);
+    form.Unload();
     EXPECT_EQ(FindAppWindow(L"Brelvix"), nullptr);
 }
 
