@@ -92,14 +92,6 @@ TEST_F(MciPlayerTest, LengthsRoundHalfToEven) {
     }
 }
 
-TEST_F(MciPlayerTest, OpenWithoutAStatusBarStillWorks) {
-    MciPlayer bare(sender, state, nullptr);
-    sender.answers[L"status a length"] = {0, L"5000"};
-    EXPECT_EQ(bare.OpenSong(L"C:\\a.wav", L"a"), 0);
-    EXPECT_EQ(state.SongLengthText, L"00:05");
-    EXPECT_TRUE(log.empty());
-}
-
 TEST_F(MciPlayerTest, PlayNotifiesTheGivenWindowAndReturnsTheResult) {
     sender.answers[L"play fmci notify"] = {263, L""};
     EXPECT_EQ(player.PlaySong(0x1234, L"fmci"), 263);
@@ -173,6 +165,20 @@ TEST_F(MciPlayerTest, ErrorMessageIsTheSystemsTextTrimmedOrTheGenericOne) {
     EXPECT_EQ(player.ErrorMessage(277), L"A problem occurred in initializing MCI.");
     EXPECT_EQ(player.ErrorMessage(300), L"");
     EXPECT_EQ(player.ErrorMessage(99999), L"Errore generico nella periferica MCI");
+}
+
+TEST(OnMciNotify, SuccessEndsTheSongAbortedMarksItAndTheRestChangeNothing) {
+    const std::tuple<std::uintptr_t, bool, bool> cases[] = {{1, true, false},
+                                                            {4, false, true},
+                                                            {2, false, false},
+                                                            {8, false, false},
+                                                            {0, false, false}};
+    for (const auto& [code, ended, aborted] : cases) {
+        MciState state;
+        OnMciNotify(state, code);
+        EXPECT_EQ(state.SongEnded, ended) << code;
+        EXPECT_EQ(state.SongAborted, aborted) << code;
+    }
 }
 
 } // namespace

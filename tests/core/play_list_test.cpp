@@ -2,7 +2,9 @@
 
 #include "memory_store.h"
 #include "music_fakes.h"
+#include "music/mci_commands.h"
 #include "saver/command_line.h"
+#include "saver/text_value.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +193,7 @@ class UpdateMusicTest : public ::testing::Test {
                        }};
         UpdateMusic(pass, kWindow, alias);
     }
+    void ExpectStoppedAt(int song);
 
     RecordingSender sender;
     MciState state;
@@ -235,47 +238,23 @@ TEST_F(UpdateMusicTest, CompletedSongStartsTheNextOne) {
     EXPECT_EQ(store.writes, (Lines{L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\M\\two.wav"}));
 }
 
-TEST_F(UpdateMusicTest, AfterTheLastEntryTheFirstPlaysAgain) {
-    music.CurrentSong = 2;
-    state.SongEnded = true;
-    Pass();
-    EXPECT_EQ(music.CurrentSong, 0);
-    EXPECT_EQ(music.CurrentFile, L"C:\\M\\one.mp3");
-    EXPECT_EQ(sender.commands[1], L"open C:\\M\\ONE.MP3 alias frmSS");
-    EXPECT_EQ(store.Read(kSectionSetting, L"MusicFile", L""), L"C:\\M\\one.mp3");
-}
-
-TEST_F(UpdateMusicTest, UnknownCurrentSongContinuesWithTheFirst) {
-    music.CurrentSong = -1;
-    state.SongEnded = true;
-    Pass();
-    EXPECT_EQ(music.CurrentSong, 0);
-    EXPECT_EQ(sender.commands[1], L"open C:\\M\\ONE.MP3 alias frmSS");
-}
-
-TEST_F(UpdateMusicTest, SongsFollowInListOrderAndWrap) {
-    music.CurrentSong = 0;
-    Lines opened;
-    for (int n = 0; n < 4; ++n) {
+TEST_F(UpdateMusicTest, SongsFollowInListOrderAndWrapAfterTheLast) {
+    const std::pair<int, const wchar_t*> cases[] = {
+        {-1, L"C:\\M\\one.mp3"}, // unknown: the first entry
+        {0, L"C:\\M\\two.wav"},
+        {1, L"C:\\M\\three.mid"},
+        {2, L"C:\\M\\one.mp3"},
+    };
+    for (const auto& [current, next] : cases) {
+        music.CurrentSong = current;
         state.SongEnded = true;
         Pass();
-        opened.push_back(music.CurrentFile);
+        EXPECT_EQ(music.CurrentFile, next) << current;
+        EXPECT_EQ(music.CurrentSong, current == 2 ? 0 : current + 1);
+        EXPECT_EQ(sender.commands[sender.commands.size() - 5],
+                  OpenCommand(ToUpperText(next), L"frmSS"));
+        EXPECT_EQ(store.Read(kSectionSetting, L"MusicFile", L""), next);
     }
-    EXPECT_EQ(opened, (Lines{L"C:\\M\\two.wav", L"C:\\M\\three.mid", L"C:\\M\\one.mp3",
-                             L"C:\\M\\two.wav"}));
-}
-
-TEST_F(UpdateMusicTest, EmptyListGivesSongZeroAndPlaysNothing) {
-    music.PlayList.Clear();
-    music.CurrentSong = 4;
-    state.SongEnded = true;
-    sender.answers[L"status frmSS position"] = {263, L""};
-    Pass();
-    EXPECT_EQ(music.CurrentSong, 0);
-    EXPECT_EQ(music.CurrentFile, L"");
-    EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
-    EXPECT_EQ(log, (Lines{L"hourglass", L"arrow"}));
-    EXPECT_TRUE(store.writes.empty());
 }
 
 TEST_F(UpdateMusicTest, AbortedNoticeIsClearedWithoutAnythingElse) {
@@ -291,30 +270,38 @@ TEST_F(UpdateMusicTest, AbortedNoticeIsClearedWithoutAnythingElse) {
     EXPECT_EQ(sender.commands[0], L"close frmSS");
 }
 
-TEST_F(UpdateMusicTest, MissingNextFileStopsTheMusic) {
-    music.CurrentSong = 0;
-    files.existing.erase(L"C:\\M\\two.wav");
+// A song change that opens nothing: the device stays closed, so no further
+// notice comes and the music stops until something else starts a song.
+void UpdateMusicTest::ExpectStoppedAt(int song) {
     state.SongEnded = true;
     sender.answers[L"status frmSS position"] = {263, L""};
     Pass();
-    EXPECT_EQ(music.CurrentSong, 1);
-    EXPECT_EQ(music.CurrentFile, L"C:\\M\\two.wav");
-    EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
-    EXPECT_TRUE(store.writes.empty());
-    // Nothing is open, so no notice comes and later passes stay silent.
     Pass();
-    EXPECT_EQ(music.CurrentSong, 1);
+    EXPECT_EQ(music.CurrentSong, song);
+    EXPECT_EQ(sender.commands,
+              (Lines{L"close frmSS", L"status frmSS position", L"status frmSS position"}));
     EXPECT_EQ(log, (Lines{L"hourglass", L"arrow"}));
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(UpdateMusicTest, MissingNextFileStopsTheMusic) {
+    music.CurrentSong = 0;
+    files.existing.erase(L"C:\\M\\two.wav");
+    ExpectStoppedAt(1);
+    EXPECT_EQ(music.CurrentFile, L"C:\\M\\two.wav");
 }
 
 TEST_F(UpdateMusicTest, MuteAdvancesButOpensNothing) {
     program.Opt.Mute = true;
     music.CurrentSong = 0;
-    state.SongEnded = true;
-    Pass();
-    EXPECT_EQ(music.CurrentSong, 1);
-    EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
-    EXPECT_TRUE(store.writes.empty());
+    ExpectStoppedAt(1);
+}
+
+TEST_F(UpdateMusicTest, EmptyListGivesSongZeroAndPlaysNothing) {
+    music.PlayList.Clear();
+    music.CurrentSong = 4;
+    ExpectStoppedAt(0);
+    EXPECT_EQ(music.CurrentFile, L"");
 }
 
 TEST_F(UpdateMusicTest, FailedOpenIsNotPlayedNorReported) {

@@ -109,13 +109,6 @@ TEST_F(MciTest, PositionMovesWhilePlayingAndStandsStillWhilePaused) {
     EXPECT_TRUE(Ended());
 }
 
-TEST_F(MciTest, Mp3OpensWithoutPrefixAndPlaysToTheEnd) {
-    ASSERT_EQ(OpenSong(GetShortPath(mp3), kAlias), 0);
-    EXPECT_EQ(Mci().SongLengthText, L"00:02");
-    ASSERT_EQ(PlaySong(window.Handle(), kAlias), 0);
-    EXPECT_TRUE(Ended());
-}
-
 TEST_F(MciTest, QuotedPathsWithBlanksOpenAndPlay) {
     for (const std::wstring& path : {wav, mp3}) {
         Mci().SongEnded = false;
