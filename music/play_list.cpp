@@ -33,30 +33,37 @@ void AddStoredPath(MusicState& music, SongFiles& files, const std::wstring& path
     }
 }
 
-void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
-    MusicState& music = pass.music;
+// The song after the current one, the first after the last (and for an empty list).
+int NextSong(const MusicState& music) {
+    return music.CurrentSong + 1 > music.PlayList.Count() - 1 ? 0 : music.CurrentSong + 1;
+}
+
+void ShowSongName(MusicPass& pass, const std::wstring& name) {
     ProgramState& program = pass.program;
-    if (program.RunMode == ModeSetup && pass.views.setup) {
-        pass.views.setup->ClearName();
-    }
-    pass.mci.CloseSong(alias);
-    music.CurrentSong =
-        music.CurrentSong + 1 > music.PlayList.Count() - 1 ? 0 : music.CurrentSong + 1;
-    music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
-    // A missing file or mute stops the music here: nothing opens, so no
-    // further completion notice comes.
-    if (!pass.files.Exists(music.CurrentFile) || program.Opt.Mute) {
-        return;
-    }
-    std::wstring name = pass.files.Title(music.CurrentFile);
     if (program.RunMode == ModeSaver && pass.views.statusBar) {
         pass.views.statusBar->SetFileLabel(name);
     }
     if (program.RunMode == ModeSetup && pass.views.setup) {
         program.IgnoreListClick = true;
-        pass.views.setup->ShowSong(name, music.CurrentSong);
+        pass.views.setup->ShowSong(name, pass.music.CurrentSong);
         program.IgnoreListClick = false;
     }
+}
+
+void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
+    MusicState& music = pass.music;
+    if (pass.program.RunMode == ModeSetup && pass.views.setup) {
+        pass.views.setup->ClearName();
+    }
+    pass.mci.CloseSong(alias);
+    music.CurrentSong = NextSong(music);
+    music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
+    // A missing file or mute stops the music here: nothing opens, so no
+    // further completion notice comes.
+    if (!pass.files.Exists(music.CurrentFile) || pass.program.Opt.Mute) {
+        return;
+    }
+    ShowSongName(pass, pass.files.Title(music.CurrentFile));
     pass.store.Write(kSectionSetting, L"LocalFile", L"1");
     pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
     pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias);
