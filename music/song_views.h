@@ -20,9 +20,26 @@ class StatusBarView {
 class SetupView {
   public:
     virtual ~SetupView() = default;
-    virtual void ClearName() = 0;                                 // empties the song-name strip
-    virtual void ShowSong(const std::wstring& name, int row) = 0; // name strip + list row
+    virtual void ClearName() = 0; // empties the song-name strip
+    // Shows the song's name in the strip and selects its list row. The music
+    // layer holds IgnoreListClick true for the length of the call, so the
+    // list's own click handler leaves that selection alone.
+    virtual void ShowSong(const std::wstring& name, int row) = 0;
+    // Moves the position display, then prints the dialog's current name again.
     virtual void SetPercent(int percent, const std::wstring& positionText) = 0;
 };
+
+// The views that exist right now; either may be missing.
+struct SongViews {
+    StatusBarView* statusBar = nullptr;
+    SetupView* setup = nullptr;
+};
+
+SongViews& Views();
+
+// A window registers itself when it is loaded and passes nullptr when it is
+// unloaded.
+void SetStatusBarView(StatusBarView* view);
+void SetSetupView(SetupView* view);
 
 } // namespace brelvix

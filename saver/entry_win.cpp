@@ -1,5 +1,6 @@
 #include "saver/entry_win.h"
 
+#include "music/playlist_win.h"
 #include "saver/command_line.h"
 #include "saver/cursor_win.h"
 #include "saver/instance_rules.h"
@@ -89,6 +90,11 @@ int RunProgram(std::wstring_view arguments) {
     InstanceAction action = CheckOtherInstances(marker);
     if (action == InstanceAction::Exit || action == InstanceAction::RestoreAndExit) {
         return 0;
+    }
+    // The list lives for the whole process: a saver -> setup -> saver cycle
+    // keeps the one loaded here.
+    if (p.RunMode == ModeUnknown || p.RunMode == ModeSetup || p.RunMode == ModeSaver) {
+        LoadPlayList();
     }
     return DispatchLoop(std::move(commandText), action == InstanceAction::RunBesidePreview);
 }

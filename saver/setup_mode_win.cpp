@@ -1,5 +1,7 @@
 #include "saver/setup_mode_win.h"
 
+#include "music/mci_win.h"
+#include "music/playlist_win.h"
 #include "saver/command_line.h"
 #include "saver/program_state.h"
 #include "winutil/message_pump_win.h"
@@ -25,11 +27,17 @@ HWND DisableHostWindow(const std::wstring& commandText) {
 bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     ProgramState& p = Program();
     HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
+    MusicState& music = Music();
+    music.CurrentFile = GetSavedMusicFile();
+    if (music.CurrentFile.empty()) {
+        music.CurrentFile = GetSongPath(1);
+    }
     // The setup dialog is not built yet: the phase ends as if it had closed.
     if (host) {
         EnableWindow(host, TRUE);
         SetForegroundWindow(host);
     }
+    CloseSong(L"fsetup");
     Pause(0.3);
     if (!p.SetupRequested) {
         return false;

@@ -96,6 +96,13 @@ std::optional<std::int64_t> WholeInRange(double value, std::int64_t low, std::in
     return static_cast<std::int64_t>(whole);
 }
 
+std::int64_t ClampedWhole(double value, std::int64_t low, std::int64_t high) {
+    if (auto whole = WholeInRange(value, low, high)) {
+        return *whole;
+    }
+    return value < static_cast<double>(low) ? low : high;
+}
+
 std::wstring ToLowerText(std::wstring_view text) {
     std::wstring out(text);
     for (auto& c : out) {

@@ -19,6 +19,9 @@ double RoundHalfEven(double value);
 // The value rounded half to even, or nothing when it falls outside [low, high].
 std::optional<std::int64_t> WholeInRange(double value, std::int64_t low, std::int64_t high);
 
+// The value rounded half to even and then held inside [low, high].
+std::int64_t ClampedWhole(double value, std::int64_t low, std::int64_t high);
+
 // Case mapping for ASCII and Latin-1 letters, independent of the C locale, so
 // that "SÌ" and "sì" compare equal on every machine.
 std::wstring ToLowerText(std::wstring_view text);

@@ -63,6 +63,16 @@ TEST(WholeInRange, RejectsValuesOutsideTheRange) {
     EXPECT_EQ(WholeInRange(1e20, 0, 10), std::nullopt);
 }
 
+TEST(ClampedWhole, RoundsThenHoldsTheValueInsideTheRange) {
+    const std::pair<double, std::int64_t> cases[] = {
+        {2.5, 2},       {3.5, 4},  {32767.4, 32767}, {32767.5, 32767}, {1e9, 32767},
+        {1e300, 32767}, {-0.5, 0}, {-0.6, 0},        {-3, 0},          {-1e300, 0},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(ClampedWhole(value, 0, 32767), expected) << value;
+    }
+}
+
 TEST(CaseMapping, CoversLatinOneLetters) {
     EXPECT_EQ(ToLowerText(L"S\u00cc ENABLED"), L"s\u00ec enabled");
     EXPECT_EQ(ToUpperText(L"/c:abc \u00e0"), L"/C:ABC \u00c0");

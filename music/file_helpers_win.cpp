@@ -1,0 +1,59 @@
+#include "music/file_helpers_win.h"
+
+#include "music/song_path.h"
+#include "winutil/handles_win.h"
+
+#include <windows.h>
+
+namespace brelvix {
+namespace {
+
+class SystemFiles final : public SongFiles {
+  public:
+    bool Exists(const std::wstring& path) override { return FileExists(path); }
+    std::wstring Title(const std::wstring& path) override { return FileTitleOf(path); }
+    std::wstring ShortPath(const std::wstring& path) override { return GetShortPath(path); }
+};
+
+std::size_t SystemShortName(const std::wstring& path, wchar_t* buffer, std::size_t size) {
+    return GetShortPathNameW(path.c_str(), buffer, static_cast<DWORD>(size));
+}
+
+} // namespace
+
+bool FileExists(const std::wstring& path) {
+    auto query = FileQueryPath(path);
+    if (!query) {
+        return false;
+    }
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW(query->c_str(), &found));
+    return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool DirExists(const std::wstring& path) {
+    auto query = FolderQueryPath(path);
+    if (!query) {
+        return false;
+    }
+    DWORD attributes = GetFileAttributesW(query->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring FileTitleOf(const std::wstring& path) {
+    return TitleOfPath(path, DirExists);
+}
+
+std::wstring GetShortPath(const std::wstring& path) {
+    if (!FileExists(path) && !DirExists(path)) {
+        return {};
+    }
+    return ShortFormOf(path, SystemShortName);
+}
+
+SongFiles& SystemSongFiles() {
+    static SystemFiles files;
+    return files;
+}
+
+} // namespace brelvix

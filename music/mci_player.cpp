@@ -1,0 +1,74 @@
+#include "music/mci_player.h"
+
+#include "music/mci_commands.h"
+#include "saver/text_value.h"
+
+namespace brelvix {
+
+MciPlayer::MciPlayer(MciSender& sender, MciState& state, StatusBarView* statusBar)
+    : sender_(sender), state_(state), statusBar_(statusBar) {}
+
+std::uint32_t MciPlayer::Send(const std::wstring& command, std::wstring* reply,
+                              std::uintptr_t window) {
+    state_.MciResult = sender_.Send(command, reply, window);
+    return state_.MciResult;
+}
+
+long MciPlayer::OpenSong(const std::wstring& path, const std::wstring& alias) {
+    std::wstring prefix = DevicePrefix(path);
+    if (std::uint32_t result = Send(OpenCommand(path, alias))) {
+        state_.MciIsOpen = false;
+        return static_cast<long>(result);
+    }
+    state_.MciIsOpen = true;
+    state_.TimeDivisor = Send(TimeFormatCommand(alias)) == 0 ? 1000 : FallbackDivisor(prefix);
+    std::wstring reply;
+    // A length that cannot be read leaves the last one standing.
+    if (Send(LengthCommand(alias), &reply) == 0) {
+        state_.SongLengthSecs = SecondsFromReply(reply, state_.TimeDivisor);
+        state_.SongLengthText = MinutesSeconds(state_.SongLengthSecs);
+    }
+    if (statusBar_) {
+        statusBar_->SetLengthLabel(state_.SongLengthText);
+    }
+    return 0;
+}
+
+long MciPlayer::PlaySong(std::uintptr_t window, const std::wstring& alias) {
+    std::wstring reply;
+    return static_cast<long>(Send(PlayCommand(alias), &reply, window));
+}
+
+bool MciPlayer::GetSongPosition(const std::wstring& alias, int& percent) {
+    std::wstring reply;
+    if (Send(PositionCommand(alias), &reply) != 0) {
+        return false;
+    }
+    long seconds = SecondsFromReply(reply, state_.TimeDivisor);
+    percent = Percentage(seconds, state_.SongLengthSecs);
+    state_.SongPositionText = MinutesSeconds(seconds);
+    return true;
+}
+
+void MciPlayer::CloseSong(const std::wstring& alias) {
+    Send(CloseCommand(alias));
+    state_.MciIsOpen = false;
+}
+
+void MciPlayer::PauseSong(const std::wstring& alias) {
+    Send(PauseCommand(alias));
+}
+
+void MciPlayer::ResumeSong(const std::wstring& alias) {
+    Send(ResumeCommand(alias));
+}
+
+std::wstring MciPlayer::ErrorMessage(long code) {
+    std::wstring text;
+    if (!sender_.ErrorText(static_cast<std::uint32_t>(code), text)) {
+        return kGenericMciError;
+    }
+    return TrimBlanks(text);
+}
+
+} // namespace brelvix

@@ -1,0 +1,85 @@
+#include "music/mci_win.h"
+
+#include "saver/program_state.h"
+
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace brelvix {
+namespace {
+
+class SystemSender final : public MciSender {
+  public:
+    std::uint32_t Send(const std::wstring& command, std::wstring* reply,
+                       std::uintptr_t notifyWindow) override {
+        wchar_t answer[100] = {};
+        MCIERROR result =
+            mciSendStringW(command.c_str(), reply ? answer : nullptr, reply ? std::size(answer) : 0,
+                           reinterpret_cast<HWND>(notifyWindow));
+        if (reply) {
+            *reply = std::wstring(answer, wcsnlen(answer, std::size(answer)));
+        }
+        return result;
+    }
+
+    bool ErrorText(std::uint32_t code, std::wstring& text) override {
+        wchar_t message[200];
+        std::fill(std::begin(message), std::end(message), L' ');
+        if (!mciGetErrorStringW(code, message, std::size(message))) {
+            return false;
+        }
+        text.assign(message, wcsnlen(message, std::size(message)));
+        return true;
+    }
+};
+
+} // namespace
+
+MciPlayer SystemMci() {
+    static SystemSender sender;
+    return MciPlayer(sender, Mci(), Views().statusBar);
+}
+
+long OpenSong(const std::wstring& path, const std::wstring& alias) {
+    return SystemMci().OpenSong(path, alias);
+}
+
+long PlaySong(HWND window, const std::wstring& alias) {
+    return SystemMci().PlaySong(reinterpret_cast<std::uintptr_t>(window), alias);
+}
+
+bool GetSongPosition(const std::wstring& alias, int& percent) {
+    return SystemMci().GetSongPosition(alias, percent);
+}
+
+void CloseSong(const std::wstring& alias) {
+    SystemMci().CloseSong(alias);
+}
+
+void PauseSong(const std::wstring& alias) {
+    SystemMci().PauseSong(alias);
+}
+
+void ResumeSong(const std::wstring& alias) {
+    SystemMci().ResumeSong(alias);
+}
+
+void ShowMciError(long code, HWND owner) {
+    ShowBusyPointer(false);
+    std::wstring message = SystemMci().ErrorMessage(code);
+    UINT style = MB_OK | MB_ICONSTOP;
+    // An owned box already stays above its owner; over a top-most owner it
+    // must be top-most itself to be seen at all.
+    if (owner && (GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        style |= MB_TOPMOST;
+    }
+    MessageBoxW(owner, message.c_str(), Program().AppTitle.c_str(), style);
+}
+
+void ShowBusyPointer(bool busy) {
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+} // namespace brelvix

@@ -1,0 +1,32 @@
+// The media control interface of the running program: the song open under
+// an alias, its state in Mci(), its length on the registered status bar.
+// The window that plays a song passes MM_MCINOTIFY to OnMciNotify(Mci(), wParam).
+#pragma once
+
+#include "music/mci_player.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace brelvix {
+
+// Commands sent with mciSendStringW, state kept in Mci().
+MciPlayer SystemMci();
+
+long OpenSong(const std::wstring& path, const std::wstring& alias);
+long PlaySong(HWND window, const std::wstring& alias);
+bool GetSongPosition(const std::wstring& alias, int& percent);
+void CloseSong(const std::wstring& alias);
+void PauseSong(const std::wstring& alias);
+void ResumeSong(const std::wstring& alias);
+
+// The error box for a failed open or play: the system's text for the code
+// (or the generic text), OK, stop icon, the program's title. With an owner
+// the box belongs to it and stays above it, top-most ones included.
+void ShowMciError(long code, HWND owner = nullptr);
+
+// The hourglass while a song is being changed, the arrow afterwards.
+void ShowBusyPointer(bool busy);
+
+} // namespace brelvix

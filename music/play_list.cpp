@@ -1,0 +1,176 @@
+#include "music/play_list.h"
+
+#include "saver/command_line.h"
+#include "saver/text_value.h"
+
+namespace brelvix {
+namespace {
+
+constexpr wchar_t kSetupAlias[] = L"fsetup";
+
+const clsItemSong* EntryAt(const std::vector<clsItemSong>& items, int position) {
+    if (position < 1 || position > static_cast<int>(items.size())) {
+        return nullptr;
+    }
+    return &items[static_cast<std::size_t>(position - 1)];
+}
+
+int StoredSongCount(SettingsStore& store) {
+    double value = NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"0"));
+    return static_cast<int>(ClampedWhole(value, 0, SongCollection::kMaxEntries));
+}
+
+// Adds one stored path unless its title is taken; a path equal to "MusicFile"
+// (in any case) becomes the current song.
+void AddStoredPath(MusicState& music, SongFiles& files, const std::wstring& path,
+                   const std::wstring& musicFile) {
+    if (!music.PlayList.Add({path, files.Title(path)})) {
+        return;
+    }
+    if (EqualsNoCase(path, musicFile)) {
+        music.CurrentSong = music.PlayList.Count() - 1;
+        music.CurrentFile = musicFile;
+    }
+}
+
+// The song after the current one, the first after the last (and for an empty list).
+int NextSong(const MusicState& music) {
+    return music.CurrentSong + 1 > music.PlayList.Count() - 1 ? 0 : music.CurrentSong + 1;
+}
+
+void ShowSongName(MusicPass& pass, const std::wstring& name) {
+    ProgramState& program = pass.program;
+    if (program.RunMode == ModeSaver && pass.views.statusBar) {
+        pass.views.statusBar->SetFileLabel(name);
+    }
+    if (program.RunMode == ModeSetup && pass.views.setup) {
+        program.IgnoreListClick = true;
+        pass.views.setup->ShowSong(name, pass.music.CurrentSong);
+        program.IgnoreListClick = false;
+    }
+}
+
+void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
+    MusicState& music = pass.music;
+    if (pass.program.RunMode == ModeSetup && pass.views.setup) {
+        pass.views.setup->ClearName();
+    }
+    pass.mci.CloseSong(alias);
+    music.CurrentSong = NextSong(music);
+    music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
+    // A missing file or mute stops the music here: nothing opens, so no
+    // further completion notice comes.
+    if (!pass.files.Exists(music.CurrentFile) || pass.program.Opt.Mute) {
+        return;
+    }
+    ShowSongName(pass, pass.files.Title(music.CurrentFile));
+    pass.store.Write(kSectionSetting, L"LocalFile", L"1");
+    pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
+    pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias);
+    if (pass.mci.State().MciIsOpen) {
+        pass.mci.PlaySong(window, alias);
+    }
+}
+
+void ShowPosition(MusicPass& pass, const std::wstring& alias) {
+    int percent = 0;
+    if (!pass.mci.GetSongPosition(alias, percent)) {
+        return;
+    }
+    const std::wstring& position = pass.mci.State().SongPositionText;
+    if (!EqualsNoCase(alias, kSetupAlias)) {
+        if (pass.views.statusBar) {
+            pass.views.statusBar->SetPercent(percent, position);
+        }
+    } else if (pass.views.setup) {
+        pass.views.setup->SetPercent(percent, position);
+    }
+}
+
+} // namespace
+
+bool SongCollection::Add(clsItemSong item) {
+    if (Count() >= kMaxEntries || !keys_.insert(ToLowerText(item.Title)).second) {
+        return false;
+    }
+    items_.push_back(std::move(item));
+    return true;
+}
+
+void SongCollection::Clear() {
+    items_.clear();
+    keys_.clear();
+}
+
+std::wstring SongCollection::PathAt(int position) const {
+    const clsItemSong* item = EntryAt(items_, position);
+    return item ? item->PathFilename : std::wstring();
+}
+
+std::wstring SongCollection::TitleAt(int position) const {
+    const clsItemSong* item = EntryAt(items_, position);
+    return item ? item->Title : std::wstring();
+}
+
+std::wstring SongCollection::PathByKey(const std::wstring& title) const {
+    std::wstring key = ToLowerText(title);
+    for (const auto& item : items_) {
+        if (ToLowerText(item.Title) == key) {
+            return item.PathFilename;
+        }
+    }
+    return {};
+}
+
+bool SongCollection::Contains(const std::wstring& title) const {
+    return keys_.count(ToLowerText(title)) != 0;
+}
+
+MusicState& Music() {
+    static MusicState state;
+    return state;
+}
+
+void LoadPlayList(MusicState& music, SettingsStore& store, SongFiles& files) {
+    std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
+    int count = StoredSongCount(store);
+    music.PlayList.Clear();
+    music.LocalSongCount = 0;
+    if (!musicFile.empty() && count == 0) {
+        music.PlayList.Add({musicFile, files.Title(musicFile)});
+        music.CurrentSong = 0;
+        music.LocalSongCount = 1;
+        music.CurrentFile = musicFile;
+        return;
+    }
+    for (int n = 1; n <= count; ++n) {
+        std::wstring path = store.Read(kSectionFileList, L"LocalFile" + std::to_wstring(n), L"");
+        if (path.empty()) {
+            continue;
+        }
+        AddStoredPath(music, files, path, musicFile);
+        ++music.LocalSongCount;
+    }
+}
+
+std::wstring GetSavedMusicFile(SettingsStore& store, SongFiles& files) {
+    std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
+    return files.Exists(musicFile) ? musicFile : std::wstring();
+}
+
+void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
+    MciState& mci = pass.mci.State();
+    if (mci.SongAborted) {
+        mci.SongAborted = false;
+        return;
+    }
+    if (mci.SongEnded) {
+        mci.SongEnded = false;
+        pass.showBusy(true);
+        StartNextSong(pass, window, alias);
+        pass.showBusy(false);
+    }
+    ShowPosition(pass, alias);
+}
+
+} // namespace brelvix

@@ -1,0 +1,82 @@
+// The play-list: the user's songs in order, where playing resumes, and the
+// step from one song to the next while a playing loop runs.
+#pragma once
+
+#include "music/mci_player.h"
+#include "music/song_files.h"
+#include "music/song_views.h"
+#include "saver/program_state.h"
+#include "saver/settings.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace brelvix {
+
+// One play-list entry.
+struct clsItemSong {
+    std::wstring PathFilename; // full path, as stored in the settings
+    std::wstring Title;        // the file name without folder and last extension
+};
+
+// Entries in order, each stored under its title; titles are unique without
+// regard to letter case. Positions are 1-based.
+class SongCollection {
+  public:
+    static constexpr int kMaxEntries = 32767;
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    // False, and nothing added, when the title is taken or the list is full.
+    bool Add(clsItemSong item);
+    void Clear();
+
+    // Empty texts or false for positions and keys that are not there.
+    std::wstring PathAt(int position) const;
+    std::wstring TitleAt(int position) const;
+    std::wstring PathByKey(const std::wstring& title) const;
+    bool Contains(const std::wstring& title) const;
+
+  private:
+    std::vector<clsItemSong> items_;
+    std::unordered_set<std::wstring> keys_; // lower-cased titles
+};
+
+struct MusicState {
+    SongCollection PlayList;
+    // 0-based position of the current song; -1 while unknown, so that the
+    // next completed song continues with the first entry.
+    int CurrentSong = -1;
+    std::wstring CurrentFile;
+    // Non-empty stored paths read by the last load.
+    int LocalSongCount = 0;
+};
+
+MusicState& Music();
+
+// Fills the play-list from the settings and finds the song to resume with
+// ("MusicFile"). A stored count outside 0 ... 32767 is held inside it.
+void LoadPlayList(MusicState& music, SettingsStore& store, SongFiles& files);
+
+// "MusicFile" when that file still exists, else empty.
+std::wstring GetSavedMusicFile(SettingsStore& store, SongFiles& files);
+
+// Everything one pass of a playing loop touches.
+struct MusicPass {
+    MusicState& music;
+    MciPlayer& mci;
+    SongFiles& files;
+    SettingsStore& store;
+    ProgramState& program;
+    SongViews views;
+    // Shows the hourglass (true) or the arrow (false) while a song is changed.
+    std::function<void(bool)> showBusy;
+};
+
+// One pass: after a completion notice the next song in the list (wrapping
+// after the last) is recorded and started; then the position is shown.
+void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias);
+
+} // namespace brelvix

@@ -1,0 +1,40 @@
+#include "music/playlist_win.h"
+
+#include "music/file_helpers_win.h"
+#include "music/mci_win.h"
+#include "saver/registry_store_win.h"
+
+namespace brelvix {
+
+void LoadPlayList() {
+    LoadPlayList(Music(), ProgramStore(), SystemSongFiles());
+}
+
+std::wstring GetSongPath(int position) {
+    return Music().PlayList.PathAt(position);
+}
+
+std::wstring GetSongTitle(int position) {
+    return Music().PlayList.TitleAt(position);
+}
+
+std::wstring GetSongPathByKey(const std::wstring& title) {
+    return Music().PlayList.PathByKey(title);
+}
+
+bool IsInPlayList(const std::wstring& title) {
+    return Music().PlayList.Contains(title);
+}
+
+std::wstring GetSavedMusicFile() {
+    return GetSavedMusicFile(ProgramStore(), SystemSongFiles());
+}
+
+void UpdateMusic(HWND window, const std::wstring& alias) {
+    MciPlayer mci = SystemMci();
+    MusicPass pass{Music(),   mci,     SystemSongFiles(), ProgramStore(),
+                   Program(), Views(), ShowBusyPointer};
+    UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
+}
+
+} // namespace brelvix

@@ -1,0 +1,30 @@
+// The running program's play-list: Music() filled from the program's
+// settings, looked up by the windows, advanced by the playing loops.
+#pragma once
+
+#include "music/play_list.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace brelvix {
+
+// Once at start-up, in setup and saver mode.
+void LoadPlayList();
+
+// Lookups: empty texts or false for positions (1-based) and titles that are
+// not in the list.
+std::wstring GetSongPath(int position);
+std::wstring GetSongTitle(int position);
+std::wstring GetSongPathByKey(const std::wstring& title);
+bool IsInPlayList(const std::wstring& title);
+
+// The song that played last, when its file still exists; else empty.
+std::wstring GetSavedMusicFile();
+
+// Called on every pass of a playing loop with the window that receives the
+// completion notices and the alias of its song.
+void UpdateMusic(HWND window, const std::wstring& alias);
+
+} // namespace brelvix
