@@ -1,6 +1,8 @@
 #include "music/mci_win.h"
 
 #include "saver/program_state.h"
+#include "winutil/message_box_win.h"
+#include "winutil/mouse_pointer_win.h"
 
 #include <mmsystem.h>
 
@@ -67,19 +69,8 @@ void ResumeSong(const std::wstring& alias) {
 }
 
 void ShowMciError(long code, HWND owner) {
-    ShowBusyPointer(false);
-    std::wstring message = SystemMci().ErrorMessage(code);
-    UINT style = MB_OK | MB_ICONSTOP;
-    // An owned box already stays above its owner; over a top-most owner it
-    // must be top-most itself to be seen at all.
-    if (owner && (GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        style |= MB_TOPMOST;
-    }
-    MessageBoxW(owner, message.c_str(), Program().AppTitle.c_str(), style);
-}
-
-void ShowBusyPointer(bool busy) {
-    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+    SetMousePointer(MousePointer::Default);
+    ShowMessageBox(owner, SystemMci().ErrorMessage(code), Program().AppTitle, MB_OK | MB_ICONSTOP);
 }
 
 } // namespace brelvix

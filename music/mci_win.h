@@ -26,7 +26,4 @@ void ResumeSong(const std::wstring& alias);
 // the box belongs to it and stays above it, top-most ones included.
 void ShowMciError(long code, HWND owner = nullptr);
 
-// The hourglass while a song is being changed, the arrow afterwards.
-void ShowBusyPointer(bool busy);
-
 } // namespace brelvix

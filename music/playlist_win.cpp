@@ -3,6 +3,7 @@
 #include "music/file_helpers_win.h"
 #include "music/mci_win.h"
 #include "saver/registry_store_win.h"
+#include "winutil/mouse_pointer_win.h"
 
 namespace brelvix {
 
@@ -30,10 +31,18 @@ std::wstring GetSavedMusicFile() {
     return GetSavedMusicFile(ProgramStore(), SystemSongFiles());
 }
 
+namespace {
+
+void ShowHourglass(bool busy) {
+    SetMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default);
+}
+
+} // namespace
+
 void UpdateMusic(HWND window, const std::wstring& alias) {
     MciPlayer mci = SystemMci();
     MusicPass pass{Music(),   mci,     SystemSongFiles(), ProgramStore(),
-                   Program(), Views(), ShowBusyPointer};
+                   Program(), Views(), ShowHourglass};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }
 
