@@ -35,6 +35,12 @@ ALSA
         echo "Creating the Wine prefix in $BRELVIX_WINE_DIR/prefix ..."
         "$BRELVIX_SCRIPTS/wine-run" wineboot -i >/dev/null 2>&1
     fi
+    if [ ! -f "$BRELVIX_WINE_DIR/prefix/.unmanaged" ]; then
+        # Xvfb has no window manager: with Wine managing windows there, every
+        # hide or destroy of an active window waits 2 s for one to answer.
+        "$BRELVIX_SCRIPTS/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        touch "$BRELVIX_WINE_DIR/prefix/.unmanaged"
+    fi
 }
 
 wine_env_stop() {
