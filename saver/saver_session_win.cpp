@@ -1,12 +1,177 @@
 #include "saver/saver_session_win.h"
 
+#include "music/file_helpers_win.h"
+#include "music/mci_win.h"
+#include "music/playlist_win.h"
+#include "music/print_time_win.h"
+#include "music/song_views.h"
+#include "saver/cursor_win.h"
 #include "saver/program_state.h"
+#include "saver/registry_store_win.h"
+#include "saver/saver_window_win.h"
+#include "saver/session_geometry.h"
+#include "saver/work_area_win.h"
+#include "statusbar/status_bar_win.h"
+#include "winutil/graphics_win.h"
+#include "winutil/message_pump_win.h"
+#include "winutil/mouse_pointer_win.h"
+#include "winutil/window_helpers_win.h"
+
+#include <random>
 
 namespace brelvix {
+namespace {
 
-void RunSaverSession(bool /*setupActive*/) {
-    // The session's windows and music are not built yet: it ends at once.
-    Program().EndSaver = true;
+// The two shapes of a session: the full-screen saver with the status bar
+// inside it, or only the status bar floating over a usable desktop.
+struct SessionShape {
+    bool fullScreen;
+    HWND notifyWindow;
+    std::wstring alias;
+};
+
+struct Wander {
+    BounceAxis x;
+    BounceAxis y;
+};
+
+void ShowSaverWindow() {
+    frmSS().Load();
+    if (!Program().Opt.BlackScreen) {
+        CaptureScreen(frmSS());
+    }
+    frmSS().Show();
+    PumpMessages();
+    SetTopMost(frmSS().Handle());
+}
+
+// Width and height, in twips, of the area the status bar wanders in.
+SIZE MovementArea() {
+    const ProgramState& p = Program();
+    if (p.Opt.BlackScreen) {
+        return {ScreenWidthTwips(), ScreenHeightTwips()};
+    }
+    RECT work = GetWorkArea();
+    return {p.TwipsX * (work.right - work.left), p.TwipsY * (work.bottom - work.top)};
+}
+
+Wander PlaceStatusBar() {
+    SIZE area = MovementArea();
+    int width = fmci().WidthTwips();
+    int height = fmci().HeightTwips();
+    Wander w{{CentredOffset(area.cx, width), area.cx - width, 1},
+             {CentredOffset(area.cy, height), area.cy - height, 1}};
+    fmci().MoveTwips(w.x.position, w.y.position);
+    return w;
+}
+
+void StartFirstSong(const SessionShape& shape) {
+    ProgramState& p = Program();
+    const std::wstring& file = Music().CurrentFile;
+    SetMousePointer(MousePointer::Hourglass);
+    if (FileExists(file)) {
+        fmci().SetFileLabel(FileTitleOf(file));
+        if (!p.Opt.Mute) {
+            p.SongError = OpenSong(GetShortPath(file), shape.alias);
+            if (Mci().MciIsOpen) {
+                p.SongError = PlaySong(shape.notifyWindow, shape.alias);
+            }
+            if (p.SongError != 0) {
+                // Owned by the session window, so it shows above the saver.
+                ShowMciError(p.SongError, shape.notifyWindow);
+            }
+        }
+    }
+    SetMousePointer(MousePointer::Default);
+}
+
+SessionShape StartSession(bool setupActive) {
+    ProgramState& p = Program();
+    ResetTextState();
+    if (!setupActive) {
+        ProgramStore().Write(kSectionSetting, L"ActiveSetup", L"0");
+    }
+    Music().CurrentFile = GetSavedMusicFile();
+    if (Music().CurrentFile.empty()) {
+        Music().CurrentFile = GetSongPath(1);
+    }
+    bool full = !p.Opt.UsableScreen;
+    if (full) {
+        ShowSaverWindow();
+    }
+    fmci().Load();
+    SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
+    SetStatusBarView(&fmci());
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci"};
+    HookSessionWindow(shape.notifyWindow);
+    if (full) {
+        HideCursor();
+    }
+    return shape;
+}
+
+// The clock is drawn straight onto the saver window, over the bar when the
+// bar passes through the clock's corner: the bar is repainted there.
+void MoveStatusBar(const Wander& wander) {
+    fmci().MoveTwips(wander.x.position, wander.y.position);
+    if (!Program().Opt.ViewTime) {
+        return;
+    }
+    StatusBar::TextSize clock = fmci().MeasureText(ClockText());
+    StatusBar::TextSize x = fmci().MeasureText(L"X");
+    if (InClockCorner(wander.x.position, wander.y.position, clock.widthTwips, x.heightTwips)) {
+        fmci().Refresh();
+    }
+}
+
+void RunLoop(const SessionShape& shape, Wander& wander) {
+    ProgramState& p = Program();
+    std::mt19937 generator(GetTickCount());
+    std::uniform_real_distribution<double> fraction(0.0, 1.0);
+    do {
+        PumpMessages();
+        wander.x.Advance(RandomStep(fraction(generator), 30, 30));
+        wander.y.Advance(RandomStep(fraction(generator), 30, 30));
+        if (shape.fullScreen) {
+            MoveStatusBar(wander);
+        }
+        if (!p.Opt.Mute && !p.EndSaver) {
+            UpdateMusic(shape.notifyWindow, shape.alias);
+        }
+        Pause(0.1);
+        // Once the session is over the clock's drawing state has been given
+        // back; drawing again would take a device context nobody releases.
+        if (shape.fullScreen && !p.EndSaver) {
+            PrintTime(frmSS().Handle());
+        }
+    } while (!p.EndSaver);
+}
+
+void EndSession(const SessionShape& shape) {
+    CloseSong(shape.alias);
+    UnhookSessionWindow(shape.notifyWindow);
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
+    SetStatusBarView(nullptr);
+    EndText();
+    fmci().Unload();
+    frmSS().Unload();
+}
+
+} // namespace
+
+void RunSaverSession(bool setupActive) {
+    SessionShape shape = StartSession(setupActive);
+    Wander wander = PlaceStatusBar();
+    fmci().Show(SW_SHOWNORMAL);
+    if (shape.fullScreen) {
+        SetFormParent(fmci().Handle(), frmSS().Handle());
+    } else {
+        SetTopMost(fmci().Handle());
+    }
+    StartFirstSong(shape);
+    RunLoop(shape, wander);
+    EndSession(shape);
 }
 
 } // namespace brelvix

@@ -11,6 +11,8 @@ namespace {
 
 using testing::FreshProgramStore;
 using testing::RunScrToExit;
+using testing::StartAndSee;
+using testing::StartOutcome;
 
 LRESULT CALLBACK StandInProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, m, wp, lp);
@@ -52,7 +54,7 @@ TEST(SingleInstance, SaverRunsBesideAPreview) {
     FreshProgramStore fresh;
     InstanceMarker standIn(L"Brelvix");
     fresh.Store().Write(kSectionSetting, L"ActiveSetup", L"1234");
-    ASSERT_TRUE(RunScrToExit(L"/S"));
+    ASSERT_EQ(StartAndSee(L"/S"), StartOutcome::RunningAndResponsive);
     EXPECT_TRUE(RanItsMode(fresh.Store()));
     // It runs beside the preview, so it leaves the preview's mark alone.
     EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ActiveSetup", L""), L"1234");

@@ -9,6 +9,8 @@ namespace {
 
 using testing::FreshProgramStore;
 using testing::RunScrToExit;
+using testing::StartAndSee;
+using testing::StartOutcome;
 
 std::wstring ViewTime(RegistryStore& store) {
     return store.Read(kSectionSetting, L"ViewTime", L"<absent>");
@@ -16,7 +18,7 @@ std::wstring ViewTime(RegistryStore& store) {
 
 TEST(Startup, SaverOnAFreshStoreWritesViewTime) {
     FreshProgramStore fresh;
-    ASSERT_TRUE(RunScrToExit(L"/S"));
+    ASSERT_EQ(StartAndSee(L"/S"), StartOutcome::RunningAndResponsive);
     EXPECT_EQ(ViewTime(fresh.Store()), L"True");
 }
 
@@ -49,7 +51,7 @@ TEST(Startup, OddCommandLinesNeitherCrashNorHang) {
                                   std::wstring(10000, L'q')};
     for (const auto& line : lines) {
         FreshProgramStore fresh;
-        EXPECT_TRUE(RunScrToExit(line)) << "[" << line.substr(0, 40) << "]";
+        EXPECT_NE(StartAndSee(line), StartOutcome::Failed) << "[" << line.substr(0, 40) << "]";
     }
 }
 
@@ -65,9 +67,9 @@ TEST(Startup, GarbageSettingsDoNotStopTheSaver) {
     for (const auto& [key, value] : values) {
         fresh.Store().Write(kSectionSetting, key, value);
     }
-    EXPECT_TRUE(RunScrToExit(L"/S"));
+    EXPECT_EQ(StartAndSee(L"/S"), StartOutcome::RunningAndResponsive);
     fresh.Store().Write(kSectionSetting, L"LocalFileCount", L"-3");
-    EXPECT_TRUE(RunScrToExit(L"/S"));
+    EXPECT_EQ(StartAndSee(L"/S"), StartOutcome::RunningAndResponsive);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "winutil/handles_win.h"
 #include "winutil/message_pump_win.h"
 
+#include <algorithm>
+
 namespace brelvix::testing {
 namespace {
 
@@ -33,38 +35,21 @@ void Send(std::vector<INPUT> inputs) {
     Pause(0.05);
 }
 
-std::vector<INPUT> WithHeld(const std::vector<WORD>& held, std::vector<INPUT> middle) {
-    std::vector<INPUT> all;
-    for (WORD key : held) {
-        all.push_back(KeyInput(key, false));
-    }
-    all.insert(all.end(), middle.begin(), middle.end());
-    for (auto it = held.rbegin(); it != held.rend(); ++it) {
-        all.push_back(KeyInput(*it, true));
-    }
-    return all;
-}
-
 } // namespace
 
-void PressKey(WORD key, std::vector<WORD> held) {
-    Send(WithHeld(held, {KeyInput(key, false), KeyInput(key, true)}));
+void PressKey(WORD key) {
+    Send({KeyInput(key, false), KeyInput(key, true)});
 }
 
 void MoveMouseTo(POINT screen) {
     Send({MouseInput(MOUSEEVENTF_MOVE, screen)});
 }
 
-void ClickAt(POINT screen, bool right, std::vector<WORD> held) {
+void ClickAt(POINT screen, bool right) {
     MoveMouseTo(screen);
     DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
     DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    Send(WithHeld(held, {MouseInput(down), MouseInput(up)}));
-}
-
-void MiddleClickAt(POINT screen) {
-    MoveMouseTo(screen);
-    Send({MouseInput(MOUSEEVENTF_MIDDLEDOWN), MouseInput(MOUSEEVENTF_MIDDLEUP)});
+    Send({MouseInput(down), MouseInput(up)});
 }
 
 void DragMouse(POINT from, POINT to) {
@@ -81,32 +66,69 @@ COLORREF ScreenPixel(POINT screen) {
     return GetPixel(dc.Get(), screen.x, screen.y);
 }
 
-bool SaveScreenshot(const std::wstring& path) {
-    int w = GetSystemMetrics(SM_CXSCREEN);
-    int h = GetSystemMetrics(SM_CYSCREEN);
+namespace {
+
+BITMAPINFOHEADER ScreenHeader(int width, int height) {
+    BITMAPINFOHEADER h{};
+    h.biSize = sizeof h;
+    h.biWidth = width;
+    h.biHeight = height;
+    h.biPlanes = 1;
+    h.biBitCount = 24;
+    return h;
+}
+
+int Stride(int width) {
+    return ((width * 3 + 3) / 4) * 4;
+}
+
+} // namespace
+
+ScreenCapture::ScreenCapture()
+    : width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)),
+      bits_(static_cast<size_t>(Stride(width_)) * height_) {
     WindowDc screen(nullptr);
     MemoryDc mem(CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) {
-        return false;
-    }
+    GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width_, height_));
     {
         SelectedObject selected(mem.Get(), bitmap.Get());
-        BitBlt(mem.Get(), 0, 0, w, h, screen.Get(), 0, 0, SRCCOPY);
+        BitBlt(mem.Get(), 0, 0, width_, height_, screen.Get(), 0, 0, SRCCOPY);
     }
-    DWORD stride = ((w * 3 + 3) / 4) * 4;
-    DWORD imageSize = stride * h;
+    BITMAPINFO info{};
+    info.bmiHeader = ScreenHeader(width_, height_);
+    GetDIBits(mem.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, height_, bits_.data(), &info,
+              DIB_RGB_COLORS);
+}
+
+COLORREF ScreenCapture::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return CLR_INVALID;
+    }
+    const unsigned char* p = &bits_[static_cast<size_t>(height_ - 1 - y) * Stride(width_) + x * 3];
+    return RGB(p[2], p[1], p[0]);
+}
+
+std::vector<COLORREF> ScreenCapture::Pixels(const RECT& area) const {
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            pixels.push_back(At(x, y));
+        }
+    }
+    return pixels;
+}
+
+int ScreenCapture::Count(const RECT& area, COLORREF colour) const {
+    std::vector<COLORREF> pixels = Pixels(area);
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+bool ScreenCapture::Save(const std::wstring& path) const {
+    BITMAPINFOHEADER header = ScreenHeader(width_, height_);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits_.size());
     KernelHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (out.Get() == INVALID_HANDLE_VALUE) {
@@ -114,10 +136,9 @@ bool SaveScreenshot(const std::wstring& path) {
         return false;
     }
     DWORD written = 0;
-    bool ok = WriteFile(out.Get(), &file, sizeof file, &written, nullptr) &&
-              WriteFile(out.Get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-              WriteFile(out.Get(), bits, imageSize, &written, nullptr);
-    return ok;
+    return WriteFile(out.Get(), &file, sizeof file, &written, nullptr) &&
+           WriteFile(out.Get(), &header, sizeof header, &written, nullptr) &&
+           WriteFile(out.Get(), bits_.data(), static_cast<DWORD>(bits_.size()), &written, nullptr);
 }
 
 } // namespace brelvix::testing

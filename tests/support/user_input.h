@@ -8,15 +8,29 @@
 
 namespace brelvix::testing {
 
-void PressKey(WORD virtualKey, std::vector<WORD> held = {});
-void ClickAt(POINT screen, bool right = false, std::vector<WORD> held = {});
+void PressKey(WORD virtualKey);
+void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
-void MiddleClickAt(POINT screen);
 // Presses the left button at from, moves to to in steps, releases.
 void DragMouse(POINT from, POINT to);
 
 COLORREF ScreenPixel(POINT screen);
-// Saves the whole screen as a 24-bit BMP.
-bool SaveScreenshot(const std::wstring& path);
+
+// The whole screen at one moment, for reading windows that move.
+class ScreenCapture {
+  public:
+    ScreenCapture();
+    COLORREF At(int x, int y) const;
+    // Pixels of that colour in a rectangle of the screen.
+    int Count(const RECT& area, COLORREF colour) const;
+    std::vector<COLORREF> Pixels(const RECT& area) const;
+    // Writes a 24-bit BMP file.
+    bool Save(const std::wstring& path) const;
+
+  private:
+    int width_;
+    int height_;
+    std::vector<unsigned char> bits_; // bottom-up rows of BGR, 4-byte aligned
+};
 
 } // namespace brelvix::testing
