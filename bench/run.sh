@@ -17,8 +17,8 @@ wine_env_start "$root/build/wine-bench"
 run() { "$root/scripts/wine-run" "$@"; }
 # Keep one Wine server (and its services) up for the whole bench, so that its
 # share can be sampled around each measurement.
-WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -p
-run wineboot >/dev/null 2>&1
+WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -p || true
+run wineboot >/dev/null 2>&1 || true
 
 ticks() {  # utime + stime of a process, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
