@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 namespace {
 
@@ -38,13 +42,34 @@ template <typename F> void Measure(const char* name, double seconds, F wait) {
 
 } // namespace
 
-// Usage: pause_bench [pause|spin|passes] [seconds]. One way per process, so
-// that the caller can add the Wine server's share for each.
+// Plays a song through MCI, again and again, while waiting in Pause: the
+// cost of the system's sound path alone, with none of the saver's work.
+void PlayWhilePausing(double seconds, const std::wstring& song) {
+    std::wstring open = L"open \"" + song + L"\" type waveaudio alias bench";
+    mciSendStringW(open.c_str(), nullptr, 0, nullptr);
+    ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (GetTickCount64() < end) {
+        wchar_t mode[32] = {};
+        mciSendStringW(L"status bench mode", mode, 32, nullptr);
+        if (std::wcscmp(mode, L"playing") != 0) {
+            mciSendStringW(L"play bench from 0", nullptr, 0, nullptr);
+        }
+        brelvix::Pause(0.1);
+    }
+    mciSendStringW(L"close bench", nullptr, 0, nullptr);
+}
+
+// Usage: pause_bench [pause|spin|passes|play] [seconds] [song for play].
+// One way per process, so that the caller can add the Wine server's share.
 int main(int argc, char** argv) {
     const char* way = argc > 1 ? argv[1] : "pause";
     double seconds = argc > 2 ? std::atof(argv[2]) : 10.0;
     if (std::strcmp(way, "spin") == 0) {
         Measure("spinning message loop", seconds, SpinOnQueue);
+    } else if (std::strcmp(way, "play") == 0 && argc > 3) {
+        std::string song = argv[3];
+        Measure("WAV playing, Pause(0.1)", seconds,
+                [&](double s) { PlayWhilePausing(s, std::wstring(song.begin(), song.end())); });
     } else if (std::strcmp(way, "passes") == 0) {
         Measure("Pause(0.1) passes", seconds, [](double s) {
             for (int i = 0; i < static_cast<int>(s * 10); ++i) {

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Prints the processor-time figures of Brelvix under Wine on this machine:
 #  - Pause against a loop spinning on the message queue (pause_bench.exe);
-#  - a running Brelvix.scr in each saver mode, sampled from /proc over
-#    BENCH_SECONDS (default 20), the Wine server's share included.
+#  - a running Brelvix.scr in each saver mode, muted and playing, sampled
+#    from /proc over BENCH_SECONDS (default 20), the Wine server's share
+#    included, beside Wine's sound path alone;
+#  - the pass period of the saver's loop, watched from outside (pass_bench.exe).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${BENCH_SECONDS:-20}
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench >/dev/null
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
@@ -52,13 +54,27 @@ for way in pause spin passes; do
     echo "$line, wineserver $(server_share $((s1 - s0)) "$pause_seconds")"
 done
 
-measure_saver() {  # label, then the settings to write as key=value
-    local label=$1
-    shift
+songs="$root/build/bench-songs"
+mkdir -p "$songs"
+for i in 1 2 3; do
+    [ -f "$songs/Song $i.wav" ] || sox -q -n -r 22050 -c 1 -b 16 "$songs/Song $i.wav" synth 10 sine $((300 + 100 * i))
+done
+
+settings() {  # a play-list of the three songs, then the settings given as key=value
     run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1 || true
+    for i in 1 2 3; do
+        run reg add 'HKCU\Software\Brelvix\LocalFileList' /v "LocalFile$i" /d "Z:${songs//\//\\}\\Song $i.wav" /f >/dev/null
+    done
+    run reg add 'HKCU\Software\Brelvix\Setting' /v LocalFileCount /d 3 /f >/dev/null
     for kv in "$@"; do
         run reg add 'HKCU\Software\Brelvix\Setting' /v "${kv%%=*}" /d "${kv#*=}" /f >/dev/null
     done
+}
+
+measure_saver() {  # label, then the settings as key=value
+    local label=$1
+    shift
+    settings "$@"
     run "$root/build/win64/bin/Brelvix.scr" /S &
     local launcher=$!
     sleep 3
@@ -76,11 +92,26 @@ measure_saver() {  # label, then the settings to write as key=value
     sleep "$seconds"
     t1=$(ticks "$pid"); s1=$(ticks "$server")
     awk -v l="$label" -v a=$((t1 - t0)) -v b=$((s1 - s0)) -v hz="$hz" -v s="$seconds" \
-        'BEGIN { printf "%-26s over %d s: saver %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
+        'BEGIN { printf "%-30s over %d s: saver %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
     kill "$pid" 2>/dev/null || true
     wait "$launcher" 2>/dev/null || true
 }
 
-echo "== Running saver"
-measure_saver "full-screen saver" UsableScreen=False BlackScreen=True
-measure_saver "usable-screen saver" UsableScreen=True
+echo "== Running saver (three 10 s WAVs, which Wine plays in about 3 s each)"
+# Muted, the figures are the saver's own; playing, they include Wine's sound
+# path, which feeds the null device as fast as it takes the data.
+measure_saver "full-screen saver, muted" UsableScreen=False BlackScreen=True Mute=True
+measure_saver "usable-screen saver, muted" UsableScreen=True Mute=True
+measure_saver "full-screen saver, playing" UsableScreen=False BlackScreen=True
+measure_saver "usable-screen saver, playing" UsableScreen=True
+
+echo "== Wine's sound path alone: a WAV played through MCI by a program that only waits"
+server=$(our_wineserver)
+s0=$(ticks "$server")
+line=$(run "$root/build/win64/bin/pause_bench.exe" play "$seconds" "$(run winepath -w "$songs/Song 1.wav" 2>/dev/null | tr -d '\r')" | tr -d '\r')
+s1=$(ticks "$server")
+echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"
+
+echo "== Pass period of the full-screen saver's loop (${seconds} s)"
+settings UsableScreen=False
+run "$root/build/win64/bin/pass_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" "$seconds" | tr -d '\r'
