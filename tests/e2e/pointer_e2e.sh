@@ -19,7 +19,12 @@ run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1
 run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
 run reg add 'HKCU\Software\Brelvix\Setting' /v MouseMove /d True /f >/dev/null 2>&1
 run "$scr" /S &
-sleep 4
+# The first start in a new Wine prefix can take several seconds.
+for _ in $(seq 150); do
+    xdotool search --onlyvisible --class 'brelvix.scr' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+sleep 1
 running || fail "the saver did not start"
 # Away from the status bar in the middle: moves over it reach the bar, not
 # the saver window. The first move only takes the reference point.

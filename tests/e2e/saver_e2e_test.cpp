@@ -19,7 +19,7 @@ namespace {
 
 using namespace brelvix::testing;
 
-constexpr DWORD kStartTimeout = 15000;
+constexpr DWORD kStartTimeout = 30000;
 
 class SaverRun : public ::testing::Test {
   protected:

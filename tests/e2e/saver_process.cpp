@@ -47,6 +47,8 @@ StartOutcome StartAndSee(const std::wstring& arguments, DWORD settleMs) {
     if (!scr.Started()) {
         return StartOutcome::Failed;
     }
+    // The first start in a new Wine prefix can take several seconds.
+    WaitUntil([&] { return scr.WaitForExit(0) || FindProcessWindow(scr.Id()) != nullptr; }, 30000);
     if (scr.WaitForExit(settleMs)) {
         return scr.ExitCode() == 0 ? StartOutcome::EndedCleanly : StartOutcome::Failed;
     }
