@@ -2,6 +2,7 @@
 // loop moves the status bar, so the times between the bar's moves are the
 // pass period.
 // Prints the figures; decides nothing.
+#include "saver/instance_win.h"
 #include "winutil/message_pump_win.h"
 
 #include <windows.h>
@@ -43,8 +44,8 @@ std::vector<double> WatchMoves(HWND bar, double seconds) {
 }
 
 HWND FindStatusBar() {
-    HWND cover = FindWindowW(L"BrelvixForm", L"");
-    return cover ? FindWindowExW(cover, nullptr, L"BrelvixForm", L"Brelvix") : nullptr;
+    HWND cover = FindWindowW(brelvix::kFormClassName, L"");
+    return cover ? FindWindowExW(cover, nullptr, brelvix::kFormClassName, L"Brelvix") : nullptr;
 }
 
 } // namespace

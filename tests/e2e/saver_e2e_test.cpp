@@ -141,15 +141,12 @@ TEST_F(SaverRun, F1RunsTheSetupPhaseAndComesBack) {
 }
 
 TEST_F(SaverRun, F1OnALockedResumeEndsLikeAnyKey) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaverIsSecure", REG_SZ,
-                    L"1", 4);
+    SecureSaverSetting locked(L"1");
     Set(L"UsableScreen", L"False");
     Start();
     PressKey(VK_F1);
-    long long took = EndsWithin(5000);
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaverIsSecure", REG_SZ,
-                    L"0", 4);
-    EXPECT_GE(took, 0);
+    // Had F1 opened the setup phase, the saver would have come back.
+    EXPECT_GE(EndsWithin(5000), 0);
 }
 
 TEST_F(SaverRun, UsableScreenIgnoresKeysAndClicksAndClosesOnItsGlyph) {
