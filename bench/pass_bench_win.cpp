@@ -2,7 +2,7 @@
 // loop moves the status bar, so the times between the bar's moves are the
 // pass period.
 // Prints the figures; decides nothing.
-#include "saver/instance_win.h"
+#include "app/instance_win.h"
 #include "winutil/message_pump_win.h"
 
 #include <windows.h>

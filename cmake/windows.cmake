@@ -14,7 +14,7 @@ if(MINGW)
     add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-add_executable(Brelvix WIN32 saver/main_win.cpp resources/brelvix.rc)
+add_executable(Brelvix WIN32 app/main_win.cpp resources/brelvix.rc)
 # The resource compiler's dependency scan sees only #include lines, not the
 # files the script embeds, so a redrawn picture would not rebuild the program.
 file(GLOB BRELVIX_EMBEDDED_FILES CONFIGURE_DEPENDS

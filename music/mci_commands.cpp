@@ -1,6 +1,6 @@
 #include "music/mci_commands.h"
 
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 #include <cstdint>
 #include <limits>

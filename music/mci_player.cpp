@@ -1,7 +1,7 @@
 #include "music/mci_player.h"
 
+#include "base/text_value.h"
 #include "music/mci_commands.h"
-#include "saver/text_value.h"
 
 namespace brelvix {
 

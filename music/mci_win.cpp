@@ -1,10 +1,8 @@
 #include "music/mci_win.h"
 
-#include "saver/program_state.h"
+#include "base/program_state.h"
 #include "winutil/message_box_win.h"
 #include "winutil/mouse_pointer_win.h"
-
-#include <mmsystem.h>
 
 #include <algorithm>
 #include <iterator>
@@ -66,6 +64,12 @@ void PauseSong(const std::wstring& alias) {
 
 void ResumeSong(const std::wstring& alias) {
     SystemMci().ResumeSong(alias);
+}
+
+LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = DefWindowProcW(wnd, MM_MCINOTIFY, wParam, lParam);
+    OnMciNotify(Mci(), wParam);
+    return result;
 }
 
 void ShowMciError(long code, HWND owner) {

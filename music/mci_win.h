@@ -1,11 +1,12 @@
 // The media control interface of the running program: the song open under
 // an alias, its state in Mci(), its length on the registered status bar.
-// The window that plays a song passes MM_MCINOTIFY to OnMciNotify(Mci(), wParam).
 #pragma once
 
 #include "music/mci_player.h"
 
 #include <windows.h>
+
+#include <mmsystem.h>
 
 #include <string>
 
@@ -20,6 +21,10 @@ bool GetSongPosition(const std::wstring& alias, int& percent);
 void CloseSong(const std::wstring& alias);
 void PauseSong(const std::wstring& alias);
 void ResumeSong(const std::wstring& alias);
+
+// MM_MCINOTIFY as the program's windows take it: the default handling, then
+// the notice's code goes to OnMciNotify(Mci(), ...).
+LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam);
 
 // The error box for a failed open or play: the system's text for the code
 // (or the generic text), OK, stop icon, the program's title. With an owner

@@ -1,7 +1,6 @@
 #include "music/play_list.h"
 
-#include "saver/command_line.h"
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 namespace brelvix {
 namespace {
@@ -22,12 +21,13 @@ int StoredSongCount(SettingsStore& store) {
 
 // Adds one stored path unless its title is taken; a path equal to "MusicFile"
 // (in any case) becomes the current song.
-void AddStoredPath(MusicState& music, SongFiles& files, const std::wstring& path,
+void AddStoredPath(MusicState& music, FileQueries& files, const std::wstring& path,
                    const std::wstring& musicFile) {
     if (!music.PlayList.Add({path, files.Title(path)})) {
         return;
     }
-    if (EqualsNoCase(path, musicFile)) {
+    TextFold fold = music.PlayList.Fold();
+    if (fold(path) == fold(musicFile)) {
         music.CurrentSong = music.PlayList.Count() - 1;
         music.CurrentFile = musicFile;
     }
@@ -90,7 +90,7 @@ void ShowPosition(MusicPass& pass, const std::wstring& alias) {
 } // namespace
 
 bool SongCollection::Add(clsItemSong item) {
-    if (Count() >= kMaxEntries || !keys_.insert(ToLowerText(item.Title)).second) {
+    if (Count() >= kMaxEntries || !keys_.insert(fold_(item.Title)).second) {
         return false;
     }
     items_.push_back(std::move(item));
@@ -113,9 +113,9 @@ std::wstring SongCollection::TitleAt(int position) const {
 }
 
 std::wstring SongCollection::PathByKey(const std::wstring& title) const {
-    std::wstring key = ToLowerText(title);
+    std::wstring key = fold_(title);
     for (const auto& item : items_) {
-        if (ToLowerText(item.Title) == key) {
+        if (fold_(item.Title) == key) {
             return item.PathFilename;
         }
     }
@@ -123,7 +123,7 @@ std::wstring SongCollection::PathByKey(const std::wstring& title) const {
 }
 
 bool SongCollection::Contains(const std::wstring& title) const {
-    return keys_.count(ToLowerText(title)) != 0;
+    return keys_.count(fold_(title)) != 0;
 }
 
 MusicState& Music() {
@@ -131,7 +131,7 @@ MusicState& Music() {
     return state;
 }
 
-void LoadPlayList(MusicState& music, SettingsStore& store, SongFiles& files) {
+void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
@@ -153,7 +153,7 @@ void LoadPlayList(MusicState& music, SettingsStore& store, SongFiles& files) {
     }
 }
 
-std::wstring GetSavedMusicFile(SettingsStore& store, SongFiles& files) {
+std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
     return files.Exists(musicFile) ? musicFile : std::wstring();
 }

@@ -2,11 +2,12 @@
 // step from one song to the next while a playing loop runs.
 #pragma once
 
+#include "base/file_queries.h"
+#include "base/program_state.h"
+#include "base/settings.h"
+#include "base/text_value.h"
 #include "music/mci_player.h"
-#include "music/song_files.h"
 #include "music/song_views.h"
-#include "saver/program_state.h"
-#include "saver/settings.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,10 +24,14 @@ struct clsItemSong {
 };
 
 // Entries in order, each stored under its title; titles are unique without
-// regard to letter case. Positions are 1-based.
+// regard to letter case, as the fold decides. Positions are 1-based.
 class SongCollection {
   public:
-    static constexpr int kMaxEntries = 32767;
+    static constexpr int kMaxEntries = kMaxStoredSongs;
+
+    SongCollection() = default;
+    explicit SongCollection(TextFold fold) : fold_(fold) {}
+    TextFold Fold() const { return fold_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
     // False, and nothing added, when the title is taken or the list is full.
@@ -40,8 +45,9 @@ class SongCollection {
     bool Contains(const std::wstring& title) const;
 
   private:
+    TextFold fold_ = ToUpperText;
     std::vector<clsItemSong> items_;
-    std::unordered_set<std::wstring> keys_; // lower-cased titles
+    std::unordered_set<std::wstring> keys_; // folded titles
 };
 
 struct MusicState {
@@ -58,16 +64,16 @@ MusicState& Music();
 
 // Fills the play-list from the settings and finds the song to resume with
 // ("MusicFile"). A stored count outside 0 ... 32767 is held inside it.
-void LoadPlayList(MusicState& music, SettingsStore& store, SongFiles& files);
+void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files);
 
 // "MusicFile" when that file still exists, else empty.
-std::wstring GetSavedMusicFile(SettingsStore& store, SongFiles& files);
+std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files);
 
 // Everything one pass of a playing loop touches.
 struct MusicPass {
     MusicState& music;
     MciPlayer& mci;
-    SongFiles& files;
+    FileQueries& files;
     SettingsStore& store;
     ProgramState& program;
     SongViews views;

@@ -1,14 +1,15 @@
 #include "music/playlist_win.h"
 
-#include "music/file_helpers_win.h"
 #include "music/mci_win.h"
-#include "saver/registry_store_win.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/mouse_pointer_win.h"
+#include "winutil/registry_store_win.h"
 
 namespace brelvix {
 
 void LoadPlayList() {
-    LoadPlayList(Music(), ProgramStore(), SystemSongFiles());
+    Music().PlayList = SongCollection(FoldFileNameCase);
+    LoadPlayList(Music(), ProgramStore(), SystemFileQueries());
 }
 
 std::wstring GetSongPath(int position) {
@@ -28,7 +29,7 @@ bool IsInPlayList(const std::wstring& title) {
 }
 
 std::wstring GetSavedMusicFile() {
-    return GetSavedMusicFile(ProgramStore(), SystemSongFiles());
+    return GetSavedMusicFile(ProgramStore(), SystemFileQueries());
 }
 
 namespace {
@@ -41,7 +42,7 @@ void ShowHourglass(bool busy) {
 
 void UpdateMusic(HWND window, const std::wstring& alias) {
     MciPlayer mci = SystemMci();
-    MusicPass pass{Music(),   mci,     SystemSongFiles(), ProgramStore(),
+    MusicPass pass{Music(),   mci,     SystemFileQueries(), ProgramStore(),
                    Program(), Views(), ShowHourglass};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }

@@ -5,9 +5,9 @@
 #define IDC_HAND_POINTER 101
 
 // Status bar artwork (16-colour bitmaps; a picture pixel is a client pixel).
-#define IDB_SKIN 201           // 350 x 101 window face
-#define IDB_KNOB 202           // 9 x 18 position knob
-#define IDB_CAPTION_STRIP 203  // 54 x 18 minimize, maximize and close glyphs on navy
+#define IDB_SKIN 201          // 350 x 101 window face
+#define IDB_KNOB 202          // 9 x 18 position knob
+#define IDB_CAPTION_STRIP 203 // 54 x 18 minimize, maximize and close glyphs on navy
 // Setup dialog reorder arrows, 13 x 14.
 #define IDB_ARROW_UP 204
 #define IDB_ARROW_DOWN 205

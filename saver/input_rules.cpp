@@ -11,10 +11,6 @@ KeyOutcome DecideSaverKey(int keyCode, bool usableScreen, bool secureLock) {
     return keyCode == kKeyF1 && !secureLock ? KeyOutcome::OpenSetup : KeyOutcome::EndSession;
 }
 
-std::wstring AboutHint(const std::wstring& appTitle) {
-    return L"(when " + appTitle + L" is running press F1 for setup)";
-}
-
 PressOutcome DecideSaverPress(int button, int shift, bool usableScreen) {
     if (shift != kShiftNone) {
         return PressOutcome::Nothing;
@@ -26,18 +22,6 @@ PressOutcome DecideSaverPress(int button, int shift, bool usableScreen) {
         return PressOutcome::EndSession;
     }
     return PressOutcome::Nothing;
-}
-
-StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,
-                                    bool onCloseGlyph) {
-    bool plainLeft = button == kButtonLeft && shift == kShiftNone;
-    if (onCaptionStrip) {
-        // The strip never passes a press on to the saver: its other glyphs
-        // are only pictures.
-        return onCloseGlyph && plainLeft && usableScreen ? StatusBarPress::CloseGlyph
-                                                         : StatusBarPress::Nothing;
-    }
-    return plainLeft && usableScreen ? StatusBarPress::Drag : StatusBarPress::SaverPress;
 }
 
 MouseReference& MouseRef() {

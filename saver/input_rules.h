@@ -3,19 +3,9 @@
 // only turns messages into the codes below and carries out the outcome.
 #pragma once
 
-#include <string>
+#include "base/input_codes.h"
 
 namespace brelvix {
-
-// Mouse buttons and shift states as the input handlers report them.
-inline constexpr int kButtonLeft = 1;
-inline constexpr int kButtonRight = 2;
-inline constexpr int kButtonMiddle = 4;
-inline constexpr int kShiftNone = 0;
-inline constexpr int kShiftShift = 1;
-inline constexpr int kShiftCtrl = 2;
-inline constexpr int kShiftAlt = 4;
-inline constexpr int kKeyF1 = 112;
 
 enum class KeyOutcome {
     Nothing,
@@ -29,7 +19,7 @@ enum class KeyOutcome {
 KeyOutcome DecideSaverKey(int keyCode, bool usableScreen, bool secureLock);
 
 // Shown in the About box that a right press over the full-screen saver opens.
-std::wstring AboutHint(const std::wstring& appTitle);
+inline constexpr wchar_t kAboutHint[] = L"(when veloria is running press F1 for setup)";
 
 enum class PressOutcome {
     Nothing,
@@ -40,19 +30,9 @@ enum class PressOutcome {
 
 PressOutcome DecideSaverPress(int button, int shift, bool usableScreen);
 
-enum class StatusBarPress {
-    Drag,       // the bar follows the mouse
-    SaverPress, // handled as a press on the saver window
-    CloseGlyph, // ends the session
-    Nothing,
-};
-
-// A press on the status bar; onCaptionStrip and onCloseGlyph say where it landed.
-StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,
-                                    bool onCloseGlyph);
-
-// The cursor position that mouse movement is measured from. SaverMouseDown
-// drops it so that the next movement takes a new one.
+// The cursor position that mouse movement is measured from. Every session
+// starts without one, and SaverMouseDown drops it, so that the next movement
+// takes a new one.
 struct MouseReference {
     bool MouseRefTaken = false;
     struct {

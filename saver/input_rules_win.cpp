@@ -1,14 +1,13 @@
 #include "saver/input_rules_win.h"
 
 #include "about/about_box_win.h"
+#include "base/program_state.h"
 #include "music/print_time_win.h"
 #include "resources/resource_ids.h"
-#include "saver/cursor_win.h"
 #include "saver/input_rules.h"
-#include "saver/program_state.h"
-#include "saver/registry_store_win.h"
-#include "saver/text_value.h"
 #include "statusbar/status_bar_win.h"
+#include "winutil/cursor_win.h"
+#include "winutil/secure_saver_win.h"
 #include "winutil/window_helpers_win.h"
 
 #include <shlobj.h>
@@ -27,26 +26,12 @@ void AboutOverSaver() {
     ProgramState& p = Program();
     RestoreCursor();
     MouseRef().MouseRefTaken = false;
-    ShowAboutBox(true, IDI_BRELVIX, AboutHint(p.AppTitle));
+    ShowAboutBox(true, IDI_BRELVIX, kAboutHint);
     if (p.EndSaver) {
         return;
     }
     SetTopMost(fmci().Handle());
     HideCursor();
-}
-
-int ShiftState(WPARAM keys) {
-    int shift = kShiftNone;
-    if (keys & MK_SHIFT) {
-        shift |= kShiftShift;
-    }
-    if (keys & MK_CONTROL) {
-        shift |= kShiftCtrl;
-    }
-    if (GetKeyState(VK_MENU) < 0) {
-        shift |= kShiftAlt;
-    }
-    return shift;
 }
 
 } // namespace
@@ -97,35 +82,12 @@ void NotifyShellChange() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
-bool ScreenSaverIsSecure() {
-    BOOL secure = FALSE;
-    if (SystemParametersInfoW(SPI_GETSCREENSAVESECURE, 0, &secure, 0)) {
-        return secure != FALSE;
-    }
-    RegistryStore controlPanel(L"Control Panel");
-    return NumericValue(controlPanel.Read(L"Desktop", L"ScreenSaverIsSecure", L"0")) != 0;
-}
-
-bool IsKeyPress(UINT msg) {
-    return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
-}
-
-std::optional<MousePress> PressFromMessage(UINT msg, WPARAM wParam) {
-    int button = 0;
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-        button = kButtonLeft;
-        break;
-    case WM_RBUTTONDOWN:
-        button = kButtonRight;
-        break;
-    case WM_MBUTTONDOWN:
-        button = kButtonMiddle;
-        break;
-    default:
-        return std::nullopt;
-    }
-    return MousePress{button, ShiftState(wParam)};
+StatusBarInput& SaverInputForBar() {
+    static class : public StatusBarInput {
+        void KeyPressed(int keyCode) override { SaverKeyPress(keyCode); }
+        void MousePressed(int button, int shift) override { SaverMouseDown(button, shift); }
+    } input;
+    return input;
 }
 
 } // namespace brelvix

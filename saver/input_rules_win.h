@@ -2,9 +2,7 @@
 // handlers of the saver window and the status bar call.
 #pragma once
 
-#include <windows.h>
-
-#include <optional>
+#include "statusbar/status_bar_win.h"
 
 namespace brelvix {
 
@@ -20,18 +18,7 @@ void SaverMouseDown(int button, int shift);
 void EndSaverSession();
 void NotifyShellChange();
 
-// Whether Windows shows the logon screen when the saver ends. Where the
-// system call does not answer, the user's "ScreenSaverIsSecure" setting does.
-bool ScreenSaverIsSecure();
-
-// Key-down messages, including those that carry Alt.
-bool IsKeyPress(UINT msg);
-
-struct MousePress {
-    int button;
-    int shift;
-};
-// The button and shift codes of a button-down message; nothing for other messages.
-std::optional<MousePress> PressFromMessage(UINT msg, WPARAM wParam);
+// Hands the status bar's keys and presses to the rules above.
+StatusBarInput& SaverInputForBar();
 
 } // namespace brelvix

@@ -1,20 +1,23 @@
 #include "saver/saver_session_win.h"
 
-#include "music/file_helpers_win.h"
+#include "base/program_state.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
 #include "music/print_time_win.h"
 #include "music/song_views.h"
-#include "saver/cursor_win.h"
-#include "saver/program_state.h"
-#include "saver/registry_store_win.h"
+#include "saver/input_rules.h"
+#include "saver/input_rules_win.h"
 #include "saver/saver_window_win.h"
 #include "saver/session_geometry.h"
+#include "saver/session_window_proc_win.h"
 #include "saver/work_area_win.h"
 #include "statusbar/status_bar_win.h"
+#include "winutil/cursor_win.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/graphics_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
+#include "winutil/registry_store_win.h"
 #include "winutil/window_helpers_win.h"
 
 #include <random>
@@ -88,6 +91,8 @@ void StartFirstSong(const SessionShape& shape) {
 SessionShape StartSession(bool setupActive) {
     ProgramState& p = Program();
     ResetTextState();
+    // The old session's reference point would end this one at its first move.
+    MouseRef() = MouseReference{};
     if (!setupActive) {
         ProgramStore().Write(kSectionSetting, L"ActiveSetup", L"0");
     }
@@ -100,6 +105,7 @@ SessionShape StartSession(bool setupActive) {
         ShowSaverWindow();
     }
     fmci().Load();
+    fmci().SetInput(&SaverInputForBar());
     SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
     SetStatusBarView(&fmci());
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);

@@ -1,9 +1,10 @@
 #include "saver/saver_window_win.h"
 
+#include "base/program_state.h"
+#include "base/twips.h"
 #include "saver/input_rules_win.h"
-#include "saver/program_state.h"
 #include "statusbar/status_bar_win.h"
-#include "winutil/twips.h"
+#include "winutil/input_codes_win.h"
 
 namespace brelvix {
 

@@ -1,6 +1,6 @@
 #include "saver/session_geometry.h"
 
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 namespace brelvix {
 

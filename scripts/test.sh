@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test layer:
-# the portable core natively (with AddressSanitizer and UBSan), then the
+# the include direction of the layers and the test volume, the portable core natively (with AddressSanitizer and UBSan), then the
 # Windows tests and the end-to-end tests of Brelvix.scr under Wine and Xvfb,
 # then the 32-bit build. Run as root on Debian 12.
 set -euo pipefail
@@ -9,6 +9,10 @@ root=$(pwd)
 
 "$root/scripts/install-deps.sh"
 jobs=$(nproc)
+
+echo "== layers and test volume"
+python3 "$root/scripts/check-layers.py"
+python3 "$root/scripts/test-ratio.py" 0.40
 
 echo "== portable core (native, sanitizers)"
 cmake --preset native >/dev/null

@@ -35,6 +35,17 @@ ALSA
         echo "Creating the Wine prefix in $BRELVIX_WINE_DIR/prefix ..."
         "$BRELVIX_SCRIPTS/wine-run" wineboot -i >/dev/null 2>&1
     fi
+    if [ ! -f "$BRELVIX_WINE_DIR/prefix/.fonts" ]; then
+        # Wine has none of the faces the program asks for; the Liberation
+        # faces have their metrics, so text is laid out as on Windows.
+        local face
+        for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" \
+            "Courier New=Liberation Mono"; do
+            "$BRELVIX_SCRIPTS/wine-run" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+                /v "${face%%=*}" /d "${face#*=}" /f >/dev/null 2>&1
+        done
+        touch "$BRELVIX_WINE_DIR/prefix/.fonts"
+    fi
     if [ ! -f "$BRELVIX_WINE_DIR/prefix/.unmanaged" ]; then
         # Xvfb has no window manager: with Wine managing windows there, every
         # hide or destroy of an active window waits 2 s for one to answer.

@@ -1,6 +1,7 @@
 #include "statusbar/status_bar_layout.h"
 
-#include "saver/text_value.h"
+#include "base/input_codes.h"
+#include "base/text_value.h"
 
 #include <cstdint>
 
@@ -14,13 +15,28 @@ int KnobLeftTwips(int percent) {
     return kKnobTrackStartTwips + static_cast<int>(RoundHalfEven(offset));
 }
 
-TwipsPoint CaptionStripPosition(int innerWidthTwips, int stripWidthTwips, int twipsX) {
-    return {innerWidthTwips - stripWidthTwips - 4 * twipsX, 4 * twipsX};
+TwipsRect CaptionStripRect(int innerWidthTwips, int twipsX, int twipsY) {
+    int width = kCaptionStripPixelWidth * twipsX;
+    return {innerWidthTwips - width - 4 * twipsX, 4 * twipsX, width,
+            kCaptionStripPixelHeight * twipsY};
 }
 
-bool OnCloseGlyph(int xTwips, int yTwips, int stripWidthTwips, int twipsX, int twipsY) {
-    return xTwips > stripWidthTwips - 18 * twipsX && xTwips < stripWidthTwips - 2 * twipsX &&
-           yTwips > 2 * twipsY && yTwips < 16 * twipsY;
+bool OnCloseGlyph(int xTwips, int yTwips, int twipsX, int twipsY) {
+    int width = kCaptionStripPixelWidth * twipsX;
+    return xTwips > width - 18 * twipsX && xTwips < width - 2 * twipsX && yTwips > 2 * twipsY &&
+           yTwips < 16 * twipsY;
+}
+
+StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,
+                                    bool onCloseGlyph) {
+    bool plainLeft = button == kButtonLeft && shift == kShiftNone;
+    if (onCaptionStrip) {
+        // The strip never passes a press on to the saver: its other glyphs
+        // are only pictures.
+        return onCloseGlyph && plainLeft && usableScreen ? StatusBarPress::CloseGlyph
+                                                         : StatusBarPress::Nothing;
+    }
+    return plainLeft && usableScreen ? StatusBarPress::Drag : StatusBarPress::SaverPress;
 }
 
 } // namespace brelvix

@@ -14,25 +14,37 @@ inline constexpr int kKnobTrackLengthTwips = 3960;
 // past 100 % the knob runs past the groove's end.
 int KnobLeftTwips(int percent);
 
-struct TwipsPoint {
-    int x;
-    int y;
-};
-
-// The caption-button strip keeps 4 pixels from the window's top and right
-// edges; the horizontal pixel size is used for both, as the design did.
-TwipsPoint CaptionStripPosition(int innerWidthTwips, int stripWidthTwips, int twipsX);
-
-// Whether a press at (x, y) on the caption strip, in the strip's own twips,
-// lies on the close glyph; its edges do not count.
-bool OnCloseGlyph(int xTwips, int yTwips, int stripWidthTwips, int twipsX, int twipsY);
-
 struct TwipsRect {
     int left;
     int top;
     int width;
     int height;
 };
+
+// The caption-button strip is exactly as big as its 54 x 18 picture, so its
+// size in twips follows the screen's pixel size; it keeps 4 pixels from the
+// window's top and right edges (the horizontal pixel size is used for both,
+// as the design did).
+inline constexpr int kCaptionStripPixelWidth = 54;
+inline constexpr int kCaptionStripPixelHeight = 18;
+TwipsRect CaptionStripRect(int innerWidthTwips, int twipsX, int twipsY);
+
+// Whether a press at (x, y) on the caption strip, in the strip's own twips,
+// lies on the close glyph; its edges do not count. The same pixels of the
+// strip count at every screen density.
+bool OnCloseGlyph(int xTwips, int yTwips, int twipsX, int twipsY);
+
+enum class StatusBarPress {
+    Drag,       // the bar follows the mouse
+    SaverPress, // handled as a press on the saver window
+    CloseGlyph, // ends the session
+    Nothing,
+};
+
+// A press on the status bar (button and shift codes of base/input_codes.h);
+// onCaptionStrip and onCloseGlyph say where it landed.
+StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,
+                                    bool onCloseGlyph);
 
 // A colour as Windows stores it: 0x00BBGGRR.
 constexpr unsigned Rgb(unsigned red, unsigned green, unsigned blue) {
@@ -70,7 +82,5 @@ inline constexpr int kStatusBarFontCentiPoints = 825;
 
 // The knob picture; its design position is the 100 % position.
 inline constexpr TwipsRect kKnobDesignRect{4920, 1110, 135, 270};
-// The caption-button strip and its design position.
-inline constexpr TwipsRect kCaptionStripDesignRect{4380, 60, 810, 270};
 
 } // namespace brelvix

@@ -1,10 +1,9 @@
 #include "statusbar/status_bar_win.h"
 
+#include "base/program_state.h"
+#include "base/twips.h"
 #include "resources/resource_ids.h"
-#include "saver/input_rules.h"
-#include "saver/input_rules_win.h"
-#include "saver/program_state.h"
-#include "winutil/twips.h"
+#include "winutil/input_codes_win.h"
 #include "winutil/window_helpers_win.h"
 
 #include <windowsx.h>
@@ -152,11 +151,7 @@ RECT StatusBar::CaptionStripRect() const {
     const ProgramState& p = Program();
     RECT client{};
     GetClientRect(Handle(), &client);
-    TwipsRect strip = kCaptionStripDesignRect;
-    TwipsPoint at = CaptionStripPosition(client.right * p.TwipsX, strip.width, p.TwipsX);
-    strip.left = at.x;
-    strip.top = at.y;
-    return PixelRect(strip);
+    return PixelRect(brelvix::CaptionStripRect(client.right * p.TwipsX, p.TwipsX, p.TwipsY));
 }
 
 void StatusBar::DrawFace(HDC dc) const {
@@ -201,9 +196,8 @@ void StatusBar::OnPress(int button, int shift, POINT at) {
     const ProgramState& p = Program();
     RECT strip = CaptionStripRect();
     bool onStrip = PtInRect(&strip, at) != FALSE;
-    bool onGlyph =
-        onStrip && OnCloseGlyph((at.x - strip.left) * p.TwipsX, (at.y - strip.top) * p.TwipsY,
-                                kCaptionStripDesignRect.width, p.TwipsX, p.TwipsY);
+    bool onGlyph = onStrip && OnCloseGlyph((at.x - strip.left) * p.TwipsX,
+                                           (at.y - strip.top) * p.TwipsY, p.TwipsX, p.TwipsY);
     switch (DecideStatusBarPress(button, shift, p.Opt.UsableScreen, onStrip, onGlyph)) {
     case StatusBarPress::Drag:
         DragForm(Handle());
@@ -212,7 +206,9 @@ void StatusBar::OnPress(int button, int shift, POINT at) {
         Program().EndSaver = true;
         break;
     case StatusBarPress::SaverPress:
-        SaverMouseDown(button, shift);
+        if (input_) {
+            input_->MousePressed(button, shift);
+        }
         break;
     case StatusBarPress::Nothing:
         break;
@@ -221,7 +217,9 @@ void StatusBar::OnPress(int button, int shift, POINT at) {
 
 LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (IsKeyPress(msg)) {
-        SaverKeyPress(static_cast<int>(wParam));
+        if (input_) {
+            input_->KeyPressed(static_cast<int>(wParam));
+        }
     } else if (auto press = PressFromMessage(msg, wParam)) {
         OnPress(press->button, press->shift, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;

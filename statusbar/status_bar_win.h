@@ -13,8 +13,23 @@
 
 namespace brelvix {
 
+// Where the bar hands the input it does not serve itself (its drag and its
+// close glyph): keys, and presses anywhere but the caption strip.
+class StatusBarInput {
+  public:
+    virtual void KeyPressed(int keyCode) = 0;
+    // Button and shift codes of base/input_codes.h.
+    virtual void MousePressed(int button, int shift) = 0;
+
+  protected:
+    ~StatusBarInput() = default;
+};
+
 class StatusBar final : public Window, public StatusBarView {
   public:
+    // nullptr: the bar's input goes nowhere (the preview's bar gets none).
+    void SetInput(StatusBarInput* input) { input_ = input; }
+
     // Creates the window hidden, borderless, with the application's title as
     // its (never drawn) caption.
     bool Load();
@@ -63,6 +78,7 @@ class StatusBar final : public Window, public StatusBarView {
     std::wstring length_ = L"00:00";
     std::wstring position_ = L"00:00";
     int knobLeftTwips_ = 0;
+    StatusBarInput* input_ = nullptr;
     Look look_;
     PersistentPicture buffer_;
 };

@@ -1,7 +1,7 @@
 #include "winutil/graphics_win.h"
 
-#include "saver/program_state.h"
-#include "winutil/twips.h"
+#include "base/program_state.h"
+#include "base/twips.h"
 
 namespace brelvix {
 namespace {

@@ -1,6 +1,6 @@
 #include "winutil/message_box_win.h"
 
-#include "saver/cursor_win.h"
+#include "winutil/cursor_win.h"
 
 namespace brelvix {
 

@@ -1,6 +1,6 @@
 #include "winutil/message_pump_win.h"
 
-#include "saver/deadline.h"
+#include "base/deadline.h"
 
 namespace brelvix {
 

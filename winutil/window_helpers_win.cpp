@@ -1,103 +1,7 @@
 #include "winutil/window_helpers_win.h"
 
-#include "music/mci_state.h"
-#include "saver/input_rules.h"
-#include "saver/input_rules_win.h"
-#include "saver/program_state.h"
-#include "saver/registry_store_win.h"
-
-#include <mmsystem.h>
-
 namespace brelvix {
 namespace {
-
-// The procedures the two hooks replaced; nullptr while a hook is off.
-WNDPROC SaverOldProc = nullptr;
-WNDPROC SetupOldProc = nullptr;
-SetupWindowCommands* g_setupCommands = nullptr;
-
-void Hook(WNDPROC& oldProc, HWND wnd, WNDPROC proc) {
-    if (oldProc || !wnd) {
-        return;
-    }
-    oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-}
-
-void Unhook(WNDPROC& oldProc, HWND wnd) {
-    if (!oldProc) {
-        return;
-    }
-    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
-    oldProc = nullptr;
-}
-
-// Passes a message on to the replaced procedure; at WM_NCDESTROY the hook is
-// taken off first, so no window dies with a replaced procedure.
-LRESULT CallOld(WNDPROC& oldProc, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WNDPROC old = oldProc;
-    if (msg == WM_NCDESTROY) {
-        Unhook(oldProc, wnd);
-    }
-    return old ? CallWindowProcW(old, wnd, msg, wParam, lParam)
-               : DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = DefWindowProcW(wnd, MM_MCINOTIFY, wParam, lParam);
-    OnMciNotify(Mci(), wParam);
-    return result;
-}
-
-bool IsSystemCommand(WPARAM wParam, UINT command) {
-    // The low four bits of a system command are the system's own.
-    return (wParam & 0xFFF0) == command;
-}
-
-LRESULT SessionMouseMove(HWND wnd, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = CallOld(SaverOldProc, wnd, WM_MOUSEMOVE, wParam, lParam);
-    const Options& opt = Program().Opt;
-    if (opt.MouseMove && !opt.UsableScreen) {
-        POINT now{};
-        GetCursorPos(&now);
-        if (MouseMoveEndsSaver(MouseRef(), now.x, now.y)) {
-            EndSaverSession();
-        }
-    }
-    return result;
-}
-
-void RestoreIfMinimized(HWND wnd) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(wnd, &placement);
-    if (placement.showCmd == SW_MINIMIZE || placement.showCmd == SW_SHOWMINIMIZED) {
-        ShowWindow(wnd, SW_RESTORE);
-    }
-}
-
-void ToggleViewFilename(HWND wnd) {
-    bool& view = Program().Opt.ViewFilename;
-    view = !view;
-    CheckSystemMenuItem(wnd, kCommandViewFilename, view);
-    ProgramStore().Write(kSectionSetting, L"ViewFilename", BoolText(view));
-    if (g_setupCommands) {
-        g_setupCommands->ShowNameStrip(view);
-    }
-}
-
-LRESULT SetupSystemCommand(HWND wnd, WPARAM wParam, LPARAM lParam) {
-    if (wParam == kCommandAbout) {
-        RestoreIfMinimized(wnd);
-        if (g_setupCommands) {
-            g_setupCommands->ShowSetupAbout();
-        }
-    } else if (wParam == kCommandViewFilename) {
-        ToggleViewFilename(wnd);
-        return 0;
-    }
-    return DefWindowProcW(wnd, WM_SYSCOMMAND, wParam, lParam);
-}
 
 void InsertAtEnd(HMENU menu, MENUITEMINFOW& item) {
     int count = GetMenuItemCount(menu);
@@ -115,52 +19,34 @@ void SetTopMost(HWND wnd) {
     SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void HookSessionWindow(HWND wnd) {
-    Hook(SaverOldProc, wnd, SessionWindowProc);
-}
-
-void UnhookSessionWindow(HWND wnd) {
-    Unhook(SaverOldProc, wnd);
-}
-
-LRESULT CALLBACK SessionWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_SYSCOMMAND:
-        // No second screen saver over the full-screen one.
-        if (IsSystemCommand(wParam, SC_SCREENSAVE) && !Program().Opt.UsableScreen) {
-            return 0;
-        }
-        return DefWindowProcW(wnd, msg, wParam, lParam);
-    case WM_MOUSEMOVE:
-        return SessionMouseMove(wnd, wParam, lParam);
-    case MM_MCINOTIFY:
-        return OnMciNotifyMessage(wnd, wParam, lParam);
-    default:
-        return CallOld(SaverOldProc, wnd, msg, wParam, lParam);
+void ProcedureHook::Hook(HWND wnd, WNDPROC replacement) {
+    if (old_ || !wnd) {
+        return;
     }
+    old_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement)));
 }
 
-void SetSetupWindowCommands(SetupWindowCommands* commands) {
-    g_setupCommands = commands;
-}
-
-void HookSetupWindow(HWND wnd) {
-    Hook(SetupOldProc, wnd, SetupWindowProc);
-}
-
-void UnhookSetupWindow(HWND wnd) {
-    Unhook(SetupOldProc, wnd);
-}
-
-LRESULT CALLBACK SetupWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case MM_MCINOTIFY:
-        return OnMciNotifyMessage(wnd, wParam, lParam);
-    case WM_SYSCOMMAND:
-        return SetupSystemCommand(wnd, wParam, lParam);
-    default:
-        return CallOld(SetupOldProc, wnd, msg, wParam, lParam);
+void ProcedureHook::Unhook(HWND wnd) {
+    if (!old_) {
+        return;
     }
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
+    old_ = nullptr;
+}
+
+LRESULT ProcedureHook::CallOld(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WNDPROC old = old_;
+    // No window may die with a replaced procedure.
+    if (msg == WM_NCDESTROY) {
+        Unhook(wnd);
+    }
+    return old ? CallWindowProcW(old, wnd, msg, wParam, lParam)
+               : DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+bool IsSystemCommand(WPARAM wParam, UINT command) {
+    return (wParam & 0xFFF0) == command;
 }
 
 void AddSystemMenuItem(HWND wnd, UINT id, const std::wstring& caption, bool withSeparator) {

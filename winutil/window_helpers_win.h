@@ -1,6 +1,6 @@
 // Behaviour the program's windows need beyond their own message handling:
-// dragging a borderless window, staying on top, replacement window
-// procedures for the running saver and the setup dialog, and system-menu items.
+// dragging a borderless window, staying on top, replacing a window's
+// procedure, and system-menu items.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +9,6 @@
 
 namespace brelvix {
 
-// System-menu commands of the setup dialog.
-inline constexpr UINT kCommandAbout = 2001;
-inline constexpr UINT kCommandViewFilename = 2002;
-
 // Called from a left-button press: the window follows the mouse as if its
 // caption were dragged, until the button is released.
 void DragForm(HWND wnd);
@@ -20,32 +16,23 @@ void DragForm(HWND wnd);
 // Above every window that is not top-most; position and size kept.
 void SetTopMost(HWND wnd);
 
-// The session window procedure watches mouse movement, swallows the system's
-// screen-saver start while the full-screen saver runs, and records the end of
-// the song. One window at a time carries it; hooking again before unhooking
-// changes nothing. It takes itself off when its window is destroyed.
-void HookSessionWindow(HWND wnd);
-void UnhookSessionWindow(HWND wnd);
-LRESULT CALLBACK SessionWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-// What the setup dialog's system-menu commands reach. The dialog registers
-// itself; with nothing registered the commands only do their own part.
-class SetupWindowCommands {
+// One replaced window procedure. Hooking again before unhooking changes
+// nothing, so the replacement never ends up calling itself; the hook takes
+// itself off when its window is destroyed.
+class ProcedureHook {
   public:
-    virtual void ShowSetupAbout() = 0;
-    // Shows or hides the dialog's song-name strip.
-    virtual void ShowNameStrip(bool visible) = 0;
+    void Hook(HWND wnd, WNDPROC replacement);
+    void Unhook(HWND wnd);
+    // Hands a message to the replaced procedure (DefWindowProcW when none).
+    LRESULT CallOld(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-  protected:
-    ~SetupWindowCommands() = default;
+  private:
+    WNDPROC old_ = nullptr;
 };
-void SetSetupWindowCommands(SetupWindowCommands* commands);
 
-// The setup dialog's procedure: "About...", "View song statusbar" and the end
-// of the previewed song. Same rules as the session pair.
-void HookSetupWindow(HWND wnd);
-void UnhookSetupWindow(HWND wnd);
-LRESULT CALLBACK SetupWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Whether a WM_SYSCOMMAND's wParam is the command; the system uses its low
+// four bits for itself.
+bool IsSystemCommand(WPARAM wParam, UINT command);
 
 // Appends an item to the window's system menu, after a separator if asked.
 // Nothing happens for a null window.

@@ -1,10 +1,9 @@
 #include "winutil/window_win.h"
 
+#include "base/program_state.h"
+#include "base/twips.h"
 #include "resources/resource_ids.h"
-#include "saver/instance_win.h"
-#include "saver/program_state.h"
 #include "winutil/mouse_pointer_win.h"
-#include "winutil/twips.h"
 
 namespace brelvix {
 

@@ -8,6 +8,10 @@
 
 namespace brelvix {
 
+// Class name shared by every top-level window of the program, which the
+// single-instance rules look for.
+inline constexpr wchar_t kFormClassName[] = L"BrelvixForm";
+
 class Window {
   public:
     Window() = default;

@@ -1,17 +1,18 @@
-#include "saver/entry_win.h"
+#include "app/entry_win.h"
 
+#include "app/command_line.h"
+#include "app/instance_rules.h"
+#include "app/instance_win.h"
+#include "app/setup_mode_win.h"
+#include "base/program_state.h"
+#include "base/text_value.h"
+#include "base/twips.h"
 #include "music/playlist_win.h"
-#include "saver/command_line.h"
-#include "saver/cursor_win.h"
-#include "saver/instance_rules.h"
-#include "saver/instance_win.h"
-#include "saver/preview_win.h"
-#include "saver/program_state.h"
-#include "saver/registry_store_win.h"
+#include "preview/preview_win.h"
 #include "saver/saver_session_win.h"
-#include "saver/setup_mode_win.h"
-#include "saver/text_value.h"
+#include "winutil/cursor_win.h"
 #include "winutil/handles_win.h"
+#include "winutil/registry_store_win.h"
 
 #include <windows.h>
 
@@ -26,8 +27,8 @@ void InitialiseProgram() {
     WindowDc screen(nullptr);
     int dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
     int dpiY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    p.TwipsX = dpiX > 0 ? 1440 / dpiX : 15;
-    p.TwipsY = dpiY > 0 ? 1440 / dpiY : 15;
+    p.TwipsX = TwipsPerPixel(dpiX);
+    p.TwipsY = TwipsPerPixel(dpiY);
 }
 
 InstanceAction CheckOtherInstances(const InstanceMarker& marker) {

@@ -1,9 +1,9 @@
-#include "saver/setup_mode_win.h"
+#include "app/setup_mode_win.h"
 
+#include "app/command_line.h"
+#include "base/program_state.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
-#include "saver/command_line.h"
-#include "saver/program_state.h"
 #include "winutil/message_pump_win.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 // every value a REG_SZ.
 #pragma once
 
-#include "saver/settings.h"
+#include "base/settings.h"
 
 namespace brelvix {
 
@@ -15,7 +15,8 @@ class RegistryStore final : public SettingsStore {
     std::wstring Read(std::wstring_view section, std::wstring_view key,
                       std::wstring_view fallback) override;
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
-    void DeleteSection(std::wstring_view section) override;
+    void DeleteKey(std::wstring_view section, std::wstring_view key) override;
+    std::vector<std::wstring> KeysOf(std::wstring_view section) override;
 
   private:
     std::wstring SectionPath(std::wstring_view section) const;

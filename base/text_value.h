@@ -22,6 +22,11 @@ std::optional<std::int64_t> WholeInRange(double value, std::int64_t low, std::in
 // The value rounded half to even and then held inside [low, high].
 std::int64_t ClampedWhole(double value, std::int64_t low, std::int64_t high);
 
+// A case fold: texts that are equal without regard to case fold to the same
+// text. The play-list takes one, so that it can compare song titles the way
+// the platform compares file names.
+using TextFold = std::wstring (*)(std::wstring_view);
+
 // Case mapping for ASCII and Latin-1 letters, independent of the C locale, so
 // that "SÌ" and "sì" compare equal on every machine.
 std::wstring ToLowerText(std::wstring_view text);

@@ -1,6 +1,6 @@
-#include "saver/instance_rules.h"
+#include "app/instance_rules.h"
 
-#include "saver/command_line.h"
+#include "app/command_line.h"
 
 namespace brelvix {
 

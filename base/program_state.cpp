@@ -1,4 +1,4 @@
-#include "saver/program_state.h"
+#include "base/program_state.h"
 
 namespace brelvix {
 

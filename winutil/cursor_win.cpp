@@ -1,4 +1,4 @@
-#include "saver/cursor_win.h"
+#include "winutil/cursor_win.h"
 
 #include <windows.h>
 

@@ -2,13 +2,11 @@
 #pragma once
 
 #include "winutil/handles_win.h"
+#include "winutil/window_win.h"
 
 #include <string>
 
 namespace brelvix {
-
-// Class name shared by every top-level window of the program.
-inline constexpr wchar_t kFormClassName[] = L"BrelvixForm";
 
 // Held for the life of the process: a second instance in the same logon
 // session sees that the name is taken.

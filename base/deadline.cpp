@@ -1,4 +1,4 @@
-#include "saver/deadline.h"
+#include "base/deadline.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "music/song_path.h"
+#include "base/path_text.h"
 
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 #include <vector>
 

@@ -2,9 +2,10 @@
 // None of them fails loudly: false or an empty text is the only answer.
 #pragma once
 
-#include "music/song_files.h"
+#include "base/file_queries.h"
 
 #include <string>
+#include <string_view>
 
 namespace brelvix {
 
@@ -20,7 +21,11 @@ std::wstring FileTitleOf(const std::wstring& path);
 // none. When the system makes no short form the path itself comes back.
 std::wstring GetShortPath(const std::wstring& path);
 
+// Upper case as Windows compares file names, in every script: "Песня" and
+// "ПЕСНЯ" fold to the same text.
+std::wstring FoldFileNameCase(std::wstring_view name);
+
 // The helpers above, for the play-list code.
-SongFiles& SystemSongFiles();
+FileQueries& SystemFileQueries();
 
 } // namespace brelvix

@@ -1,4 +1,4 @@
-#include "saver/entry_win.h"
+#include "app/entry_win.h"
 
 #include <windows.h>
 

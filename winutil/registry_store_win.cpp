@@ -1,6 +1,6 @@
-#include "saver/registry_store_win.h"
+#include "winutil/registry_store_win.h"
 
-#include "saver/program_state.h"
+#include "base/program_state.h"
 #include "winutil/handles_win.h"
 
 #include <windows.h>
@@ -8,8 +8,8 @@
 namespace brelvix {
 namespace {
 
-// Values longer than this are not settings this program wrote; reading them
-// as absent keeps a damaged store from costing memory.
+// Values longer than this are not settings this program wrote (no path is
+// this long); not reading them keeps a damaged store from costing memory.
 constexpr DWORD kMaxValueBytes = 64 * 1024;
 
 } // namespace
@@ -31,15 +31,19 @@ std::wstring RegistryStore::Read(std::wstring_view section, std::wstring_view ke
     DWORD type = 0;
     DWORD bytes = 0;
     if (RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ) || bytes > kMaxValueBytes) {
+        ERROR_SUCCESS) {
         return std::wstring(fallback);
+    }
+    // The value is there but is no text this program wrote: it reads as an
+    // empty text, not as the default of an absent key.
+    if ((type != REG_SZ && type != REG_EXPAND_SZ) || bytes > kMaxValueBytes) {
+        return {};
     }
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
     if (RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type,
                          reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
-        return std::wstring(fallback);
+        return {};
     }
     // The stored data need not end in a NUL; the text ends at the first one.
     value.resize(wcsnlen(value.c_str(), value.size()));
@@ -59,9 +63,35 @@ void RegistryStore::Write(std::wstring_view section, std::wstring_view key,
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
-void RegistryStore::DeleteSection(std::wstring_view section) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, SectionPath(section).c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, SectionPath(section).c_str());
+void RegistryStore::DeleteKey(std::wstring_view section, std::wstring_view key) {
+    RegKey hkey;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE,
+                      hkey.Out()) == ERROR_SUCCESS) {
+        RegDeleteValueW(hkey.Get(), std::wstring(key).c_str());
+    }
+}
+
+std::vector<std::wstring> RegistryStore::KeysOf(std::wstring_view section) {
+    std::vector<std::wstring> keys;
+    RegKey hkey;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
+                      hkey.Out()) != ERROR_SUCCESS) {
+        return keys;
+    }
+    // Value names are at most 16383 characters.
+    std::wstring name(16384, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        LONG result = RegEnumValueW(hkey.Get(), index, name.data(), &length, nullptr, nullptr,
+                                    nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) {
+            break;
+        }
+        if (result == ERROR_SUCCESS) {
+            keys.emplace_back(name.c_str(), length);
+        }
+    }
+    return keys;
 }
 
 RegistryStore& ProgramStore() {

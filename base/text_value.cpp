@@ -1,4 +1,4 @@
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -5,9 +5,9 @@
 
 namespace brelvix {
 
-class SongFiles {
+class FileQueries {
   public:
-    virtual ~SongFiles() = default;
+    virtual ~FileQueries() = default;
     // True when the path names an existing file (not a folder).
     virtual bool Exists(const std::wstring& path) = 0;
     // The display title: the name without folder and last extension.

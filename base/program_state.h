@@ -2,11 +2,20 @@
 // waiting loops meet here, and only through these fields.
 #pragma once
 
-#include "saver/settings.h"
+#include "base/settings.h"
 
 #include <string>
 
 namespace brelvix {
+
+// What the host asked for on the command line.
+enum RunModes : int {
+    ModeUnknown = 0,
+    ModeSetup = 1,
+    ModeSaver = 2,
+    ModePreview = 3,
+    ModePassword = 4
+};
 
 struct ProgramState {
     int RunMode = 0;

@@ -1,6 +1,6 @@
-#include "music/file_helpers_win.h"
+#include "winutil/file_helpers_win.h"
 
-#include "music/song_path.h"
+#include "base/path_text.h"
 #include "winutil/handles_win.h"
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 namespace brelvix {
 namespace {
 
-class SystemFiles final : public SongFiles {
+class SystemFiles final : public FileQueries {
   public:
     bool Exists(const std::wstring& path) override { return FileExists(path); }
     std::wstring Title(const std::wstring& path) override { return FileTitleOf(path); }
@@ -51,7 +51,24 @@ std::wstring GetShortPath(const std::wstring& path) {
     return ShortFormOf(path, SystemShortName);
 }
 
-SongFiles& SystemSongFiles() {
+std::wstring FoldFileNameCase(std::wstring_view name) {
+    std::wstring text(name);
+    if (text.empty()) {
+        return text;
+    }
+    // The invariant upper case, the same in every locale, as the file system's.
+    int size = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.c_str(),
+                             static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr, 0);
+    std::wstring folded(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    if (size <= 0 || LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.c_str(),
+                                   static_cast<int>(text.size()), folded.data(), size, nullptr,
+                                   nullptr, 0) != size) {
+        return text;
+    }
+    return folded;
+}
+
+FileQueries& SystemFileQueries() {
     static SystemFiles files;
     return files;
 }

@@ -10,9 +10,12 @@ namespace brelvix {
 
 inline constexpr wchar_t kSectionSetting[] = L"Setting";
 inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
+// The play-list holds at most this many songs.
+inline constexpr int kMaxStoredSongs = 32767;
 
 // Application -> section -> key -> text. The application key is fixed when the
-// store is made.
+// store is made. Read gives the fallback only for an absent key; a value that
+// is there but cannot be read as text reads as an empty text.
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
@@ -20,7 +23,9 @@ class SettingsStore {
                               std::wstring_view fallback) = 0;
     virtual void Write(std::wstring_view section, std::wstring_view key,
                        std::wstring_view value) = 0;
-    virtual void DeleteSection(std::wstring_view section) = 0;
+    virtual void DeleteKey(std::wstring_view section, std::wstring_view key) = 0;
+    // The names of the keys the section holds, in no particular order.
+    virtual std::vector<std::wstring> KeysOf(std::wstring_view section) = 0;
 };
 
 bool ParseBool(std::wstring_view text);
@@ -41,7 +46,11 @@ struct Options {
 Options LoadOptions(SettingsStore& store);
 
 // What the setup dialog's OK stores. The play-list is written only when it
-// was changed; the old list section is then replaced whole.
+// was changed, so that the process may stop after any write without losing a
+// song of the old or the new list: the old songs that a new key would
+// replace are first copied past every key that is read, then the new keys
+// are written, then their count, and only then are the other keys of the
+// section deleted. A complete save leaves exactly "LocalFile1" ... "LocalFileN".
 struct SavedChoices {
     Options options;
     std::wstring musicFile;

@@ -1,6 +1,6 @@
-#include "saver/command_line.h"
+#include "app/command_line.h"
 
-#include "saver/text_value.h"
+#include "base/text_value.h"
 
 namespace brelvix {
 namespace {

@@ -1,4 +1,4 @@
-#include "saver/preview_win.h"
+#include "preview/preview_win.h"
 
 namespace brelvix {
 

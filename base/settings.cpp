@@ -1,12 +1,65 @@
-#include "saver/settings.h"
+#include "base/settings.h"
 
-#include "saver/text_value.h"
+#include "base/text_value.h"
+
+#include <algorithm>
 
 namespace brelvix {
 namespace {
 
 bool ReadBool(SettingsStore& store, const wchar_t* key, const wchar_t* fallback) {
     return ParseBool(store.Read(kSectionSetting, key, fallback));
+}
+
+std::wstring FileKey(std::size_t n) {
+    return L"LocalFile" + std::to_wstring(n);
+}
+
+// n for a key "LocalFile<n>" in any case, with no leading zeros; else 0.
+std::size_t FileKeyNumber(const std::wstring& key) {
+    constexpr std::size_t kPrefix = 9;
+    if (key.size() <= kPrefix || ToLowerText(key.substr(0, kPrefix)) != L"localfile" ||
+        key[kPrefix] == L'0' || key.size() > kPrefix + 9) {
+        return 0;
+    }
+    std::size_t n = 0;
+    for (std::size_t i = kPrefix; i < key.size(); ++i) {
+        if (key[i] < L'0' || key[i] > L'9') {
+            return 0;
+        }
+        n = n * 10 + static_cast<std::size_t>(key[i] - L'0');
+    }
+    return n;
+}
+
+// A key number that no read of the list reaches (a load reads at most
+// "LocalFile32767") and that no key of the section holds yet.
+std::size_t FirstSpareKey(const std::vector<std::wstring>& keys) {
+    std::size_t last = kMaxStoredSongs;
+    for (const auto& key : keys) {
+        last = std::max(last, FileKeyNumber(key));
+    }
+    return last + 1;
+}
+
+void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) {
+    std::size_t spare = FirstSpareKey(store.KeysOf(kSectionFileList));
+    for (std::size_t n = 1; n <= paths.size(); ++n) {
+        std::wstring old = store.Read(kSectionFileList, FileKey(n), L"");
+        if (!old.empty() && old != paths[n - 1]) {
+            store.Write(kSectionFileList, FileKey(spare++), old);
+        }
+    }
+    for (std::size_t n = 1; n <= paths.size(); ++n) {
+        store.Write(kSectionFileList, FileKey(n), paths[n - 1]);
+    }
+    store.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
+    for (const auto& key : store.KeysOf(kSectionFileList)) {
+        std::size_t n = FileKeyNumber(key);
+        if (n == 0 || n > paths.size()) {
+            store.DeleteKey(kSectionFileList, key);
+        }
+    }
 }
 
 } // namespace
@@ -63,14 +116,7 @@ void SaveOptions(SettingsStore& store, const SavedChoices& choices) {
     if (!choices.playListChanged) {
         return;
     }
-    if (!store.Read(kSectionFileList, L"LocalFile1", L"").empty()) {
-        store.DeleteSection(kSectionFileList);
-    }
-    size_t n = 0;
-    for (const auto& path : choices.playListPaths) {
-        store.Write(kSectionFileList, L"LocalFile" + std::to_wstring(++n), path);
-    }
-    store.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(n));
+    SavePlayList(store, choices.playListPaths);
 }
 
 } // namespace brelvix

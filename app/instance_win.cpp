@@ -1,4 +1,4 @@
-#include "saver/instance_win.h"
+#include "app/instance_win.h"
 
 namespace brelvix {
 

@@ -2,19 +2,13 @@
 // handles that follow the switches.
 #pragma once
 
+#include "base/program_state.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace brelvix {
-
-enum RunModes : int {
-    ModeUnknown = 0,
-    ModeSetup = 1,
-    ModeSaver = 2,
-    ModePreview = 3,
-    ModePassword = 4
-};
 
 // The arguments upper-cased; an empty line becomes "/C".
 std::wstring CommandText(std::wstring_view arguments);

@@ -1,0 +1,30 @@
+// The procedure that replaces the setup dialog's window procedure: its two
+// system-menu commands, "About..." and "View song statusbar", and the end of
+// the song it plays.
+#pragma once
+
+#include <windows.h>
+
+namespace brelvix {
+
+inline constexpr UINT kCommandAbout = 2001;
+inline constexpr UINT kCommandViewFilename = 2002;
+
+// What the commands reach in the dialog. The dialog registers itself; with
+// nothing registered the commands only do their own part.
+class SetupWindowCommands {
+  public:
+    virtual void ShowSetupAbout() = 0;
+    // Shows or hides the dialog's song-name strip.
+    virtual void ShowNameStrip(bool visible) = 0;
+
+  protected:
+    ~SetupWindowCommands() = default;
+};
+void SetSetupWindowCommands(SetupWindowCommands* commands);
+
+void HookSetupWindow(HWND wnd);
+void UnhookSetupWindow(HWND wnd);
+LRESULT CALLBACK SetupWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+} // namespace brelvix
