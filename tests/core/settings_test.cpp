@@ -1,142 +1,138 @@
-#include "saver/settings.h"
+#include "base/settings.h"
 
-#include "memory_store.h"
+#include "fakes.h"
 
 #include <gtest/gtest.h>
 
 namespace brelvix {
 namespace {
 
+using testing::Lines;
 using testing::MemoryStore;
 
 TEST(ParseBool, ReadsWordsDigitsAndNumbers) {
     const std::pair<std::wstring, bool> cases[] = {
-        {L"on", true},
-        {L"TRUE", true},
-        {L"Vero", true},
-        {L"1", true},
-        {L"ENABLED", true},
-        {L"si", true},
-        {L"S\u00cc", true},
-        {L"yes", true},
-        {L"off", false},
-        {L"False", false},
-        {L"Falso", false},
-        {L"FALSO", false},
-        {L"0", false},
-        {L"disabled", false},
-        {L"no", false},
-        {L"2", true},
-        {L"-1", true},
-        {L"", false},
-        {L"abc", false},
-        {L" true", false},
-        {L"yes ", false},
-        {L"3abc", true},
-        {L"0.0", false},
-        {L" 7", true},
-        {std::wstring(1000, L'z'), false},
-        {std::wstring(1000, L'1'), true},
+        {L"on", true},        {L"TRUE", true},   {L"Vero", true},    {L"1", true},
+        {L"ENABLED", true},   {L"si", true},     {L"S\u00cc", true}, {L"yes", true},
+        {L"off", false},      {L"False", false}, {L"FALSO", false},  {L"0", false},
+        {L"disabled", false}, {L"no", false},    {L"2", true},       {L"-1", true},
+        {L"", false},         {L"abc", false},   {L" true", false},  {L"yes ", false},
+        {L"3abc", true},      {L"0.0", false},   {L" 7", true},      {L"0.4", true},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseBool(text), value) << "[" << text << "]";
     }
 }
 
-TEST(LoadOptions, FreshStoreGivesUsableScreenAndWritesViewTime) {
-    MemoryStore store;
-    Options opt = LoadOptions(store);
-    EXPECT_TRUE(opt.UsableScreen);
-    EXPECT_FALSE(opt.BlackScreen); // default "1", forced off by the usable screen
-    EXPECT_FALSE(opt.MouseMove);
-    EXPECT_FALSE(opt.Mute);
-    EXPECT_FALSE(opt.ViewFilename);
-    EXPECT_TRUE(opt.ViewTime);
-    EXPECT_EQ(store.writes, std::vector<std::wstring>{L"Setting/ViewTime=True"});
-}
+TEST(LoadOptions, DefaultsOrderAndTheUsableScreenRule) {
+    MemoryStore fresh;
+    Options opt = LoadOptions(fresh);
+    EXPECT_TRUE(opt.UsableScreen && opt.ViewTime);
+    EXPECT_FALSE(opt.BlackScreen || opt.MouseMove || opt.Mute || opt.ViewFilename);
+    EXPECT_EQ(fresh.writes, Lines{L"Setting/ViewTime=True"});
 
-TEST(LoadOptions, StoredValuesWinAndViewTimeIsWrittenOnlyWhenAbsentOrEmpty) {
     MemoryStore store;
-    store.Set(kSectionSetting, L"UsableScreen", L"False");
-    store.Set(kSectionSetting, L"BlackScreen", L"0");
-    store.Set(kSectionSetting, L"MouseMove", L"Enabled");
-    store.Set(kSectionSetting, L"Mute", L"yes");
-    store.Set(kSectionSetting, L"ViewFilename", L"-1");
-    store.Set(kSectionSetting, L"ViewTime", L"no");
-    Options opt = LoadOptions(store);
-    EXPECT_FALSE(opt.UsableScreen);
-    EXPECT_FALSE(opt.BlackScreen);
-    EXPECT_TRUE(opt.MouseMove);
-    EXPECT_TRUE(opt.Mute);
-    EXPECT_TRUE(opt.ViewFilename);
-    EXPECT_FALSE(opt.ViewTime);
+    const std::pair<const wchar_t*, const wchar_t*> stored[] = {
+        {L"UsableScreen", L"False"}, {L"BlackScreen", L"-1"}, {L"MouseMove", L"Enabled"},
+        {L"Mute", L"yes"},           {L"ViewFilename", L"2"}, {L"ViewTime", L"no"}};
+    for (const auto& [key, value] : stored) {
+        store.Set(kSectionSetting, key, value);
+    }
+    opt = LoadOptions(store);
+    EXPECT_TRUE(opt.BlackScreen && opt.MouseMove && opt.Mute && opt.ViewFilename);
+    EXPECT_FALSE(opt.UsableScreen || opt.ViewTime);
     EXPECT_TRUE(store.writes.empty());
 
+    // Present but empty (or unreadable) reads false, and "ViewTime" is filled in.
     store.Set(kSectionSetting, L"ViewTime", L"");
-    EXPECT_FALSE(LoadOptions(store).ViewTime); // present but empty reads false...
-    EXPECT_EQ(store.Read(kSectionSetting, L"ViewTime", L"?"), L"False"); // ...and is filled in
+    store.Set(kSectionSetting, L"UsableScreen", L"1");
+    opt = LoadOptions(store);
+    EXPECT_FALSE(opt.ViewTime || opt.BlackScreen || opt.MouseMove);
+    EXPECT_EQ(store.writes, Lines{L"Setting/ViewTime=False"});
 }
 
-TEST(LoadOptions, GarbageValuesReadAsFalse) {
-    MemoryStore store;
-    for (const wchar_t* key : {L"UsableScreen", L"BlackScreen", L"MouseMove", L"Mute"}) {
-        store.Set(kSectionSetting, key, L"Falso");
-    }
-    Options opt = LoadOptions(store);
-    EXPECT_FALSE(opt.UsableScreen);
-    EXPECT_FALSE(opt.BlackScreen);
-    EXPECT_FALSE(opt.MouseMove);
-    EXPECT_FALSE(opt.Mute);
-}
-
-SavedChoices ThreeSongs(bool changed) {
+SavedChoices Choices(bool usable, bool changed, const Lines& paths) {
     SavedChoices c;
-    c.options.UsableScreen = true;
-    c.options.BlackScreen = true;
-    c.options.MouseMove = true;
-    c.options.Mute = false;
-    c.musicFile = L"C:\\M\\b.mp3";
+    c.options = {usable, true, true, false, false, false};
+    c.musicFile = paths.empty() ? L"" : paths.back();
     c.playListChanged = changed;
-    c.playListPaths = {L"C:\\M\\a.mp3", L"C:\\M\\b.mp3", L"C:\\M\\c.wav"};
+    c.playListPaths = paths;
     return c;
 }
 
-TEST(SaveOptions, WritesInOrderAndReplacesALongerList) {
-    MemoryStore store;
-    for (int n = 1; n <= 5; ++n) {
-        store.Set(kSectionFileList, L"LocalFile" + std::to_wstring(n), L"old");
+void StoreList(MemoryStore& store, const Lines& paths) {
+    for (std::size_t n = 0; n < paths.size(); ++n) {
+        store.Set(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
     }
-    store.Set(kSectionSetting, L"LocalFileCount", L"5");
-    SaveOptions(store, ThreeSongs(true));
-    const std::vector<std::wstring> expected = {
-        L"Setting/Mute=False",
-        L"Setting/UsableScreen=True",
-        L"Setting/BlackScreen=0",
-        L"Setting/MouseMove=0",
-        L"Setting/LocalFile=1",
-        L"Setting/MusicFile=C:\\M\\b.mp3",
-        L"delete LocalFileList",
-        L"LocalFileList/LocalFile1=C:\\M\\a.mp3",
-        L"LocalFileList/LocalFile2=C:\\M\\b.mp3",
-        L"LocalFileList/LocalFile3=C:\\M\\c.wav",
-        L"Setting/LocalFileCount=3",
-    };
-    EXPECT_EQ(store.writes, expected);
-    EXPECT_FALSE(store.Has(kSectionFileList, L"LocalFile4"));
-    EXPECT_FALSE(store.Has(kSectionFileList, L"LocalFile5"));
+    store.Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
 }
 
-TEST(SaveOptions, UnchangedListLeavesTheStoredListAlone) {
+Lines ListKeys(MemoryStore& store) {
+    Lines keys;
+    for (const auto& key : store.KeysOf(kSectionFileList)) {
+        keys.push_back(key + L"=" + store.Read(kSectionFileList, key, L""));
+    }
+    return keys;
+}
+
+TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
     MemoryStore store;
-    store.Set(kSectionFileList, L"LocalFile1", L"keep");
-    store.Set(kSectionSetting, L"LocalFileCount", L"1");
-    SavedChoices c = ThreeSongs(false);
-    c.options.UsableScreen = false;
-    SaveOptions(store, c);
-    EXPECT_EQ(store.Read(kSectionFileList, L"LocalFile1", L""), L"keep");
-    EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"1");
+    StoreList(store, {L"keep"});
+    SaveOptions(store, Choices(true, false, {L"C:\\a.mp3"}));
+    EXPECT_EQ(store.writes, (Lines{L"Setting/Mute=False", L"Setting/UsableScreen=True",
+                                   L"Setting/BlackScreen=0", L"Setting/MouseMove=0",
+                                   L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\a.mp3"}));
+    EXPECT_EQ(ListKeys(store), Lines{L"localfile1=keep"});
+    SaveOptions(store, Choices(false, false, {}));
     EXPECT_EQ(store.Read(kSectionSetting, L"BlackScreen", L""), L"True");
     EXPECT_EQ(store.Read(kSectionSetting, L"MouseMove", L""), L"True");
+    EXPECT_EQ(store.Read(kSectionSetting, L"MusicFile", L"?"), L"");
+}
+
+TEST(SaveOptions, AChangedListReplacesTheOldOneExactly) {
+    MemoryStore store;
+    StoreList(store, {L"A", L"B", L"C", L"D", L"E"});
+    store.Set(kSectionFileList, L"LocalFile9", L"leftover");
+    store.Set(kSectionFileList, L"Other", L"x");
+    SaveOptions(store, Choices(false, true, {L"C", L"A", L"F"}));
+    EXPECT_EQ(ListKeys(store), (Lines{L"localfile1=C", L"localfile2=A", L"localfile3=F"}));
+    EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"3");
+    SaveOptions(store, Choices(false, true, {}));
+    EXPECT_TRUE(ListKeys(store).empty());
+    EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"0");
+}
+
+// Stopped after each write of OK, the store still holds every song of the
+// old list until the new count is written, and every song of the new list
+// after that; what a load reads (keys 1 ... count) is made of their songs.
+TEST(SaveOptions, NoSongIsLostWhereverTheSaveStops) {
+    const Lines old = {L"A", L"B", L"C", L"D"};
+    const Lines updated = {L"D", L"A", L"E", L"B", L"F"};
+    for (std::size_t limit = 0;; ++limit) {
+        MemoryStore store;
+        StoreList(store, old);
+        store.writeLimit = limit;
+        SaveOptions(store, Choices(false, true, updated));
+        Lines held;
+        for (const auto& key : store.KeysOf(kSectionFileList)) {
+            held.push_back(store.Read(kSectionFileList, key, L""));
+        }
+        int count =
+            static_cast<int>(NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"")));
+        for (const auto& song : count == 5 ? updated : old) {
+            EXPECT_NE(std::find(held.begin(), held.end(), song), held.end())
+                << "after " << limit << " writes " << song << " is gone";
+        }
+        for (int n = 1; n <= count; ++n) {
+            std::wstring song =
+                store.Read(kSectionFileList, L"LocalFile" + std::to_wstring(n), L"");
+            EXPECT_TRUE(song.size() == 1 && song[0] >= L'A' && song[0] <= L'F') << limit;
+        }
+        if (store.writes.size() < limit) {
+            EXPECT_EQ(held.size(), 5u);
+            break;
+        }
+    }
 }
 
 } // namespace

@@ -7,11 +7,17 @@ set -u
 scr="$1"
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 run() { "$here/scripts/wine-run" "$@"; }
-# The saver's own process: its command line ends in the switch.
-running() { pgrep -f 'Brelvix\.scr /S$' >/dev/null; }
+# The saver's own process: its command line ends in the switch and it runs
+# in this test run's prefix (another run may have a saver of its own).
+saver() {
+    for p in $(pgrep -f 'Brelvix\.scr /S$'); do
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && echo "$p"
+    done
+}
+running() { [ -n "$(saver)" ]; }
 fail() {
     echo "FAILED: $1"
-    pkill -f 'Brelvix\.scr /S$'
+    kill $(saver) 2>/dev/null
     exit 1
 }
 

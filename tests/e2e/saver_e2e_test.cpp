@@ -1,302 +1,207 @@
 // The real Brelvix.scr running as a saver, driven the way a user drives it:
 // keys and mouse through SendInput, what it plays read back from the
 // settings it writes, and what it shows read from the screen.
-#include "media_fixtures.h"
-#include "saver/instance_win.h"
-#include "saver_process.h"
-#include "user_input.h"
+#include "win_support.h"
+#include "winutil/graphics_win.h"
 #include "winutil/message_pump_win.h"
+#include "winutil/window_win.h"
 
 #include <gtest/gtest.h>
 
 #include <mmsystem.h>
 
 #include <optional>
-#include <vector>
 
 namespace brelvix {
 namespace {
 
-using namespace brelvix::testing;
-
-constexpr DWORD kStartTimeout = 30000;
+using namespace testing;
 
 class SaverRun : public ::testing::Test {
   protected:
-    void TearDown() override {
-        if (saver_) {
-            saver_->Kill();
-        }
-    }
-
-    std::wstring AddSong(const std::wstring& name, const std::string& bytes) {
-        std::wstring path = songs_.File(name);
-        WriteFileBytes(path, bytes);
-        paths_.push_back(path);
-        Store().Write(kSectionFileList, L"LocalFile" + std::to_wstring(paths_.size()), path);
-        Store().Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths_.size()));
-        return path;
-    }
     void AddTunes(int count, double seconds) {
         for (int i = 1; i <= count; ++i) {
-            AddSong(L"Tune " + std::to_wstring(i) + L".wav", WavBytes(seconds));
+            paths_.push_back(
+                songs_.Write(L"Tune " + std::to_wstring(i) + L".wav", WavBytes(seconds)));
         }
+        fresh_.StoreList(paths_);
     }
     void Set(const wchar_t* key, const std::wstring& value) {
-        Store().Write(kSectionSetting, key, value);
+        fresh_.Store().Write(kSectionSetting, key, value);
     }
-    RegistryStore& Store() { return fresh_.Store(); }
-
+    std::wstring Read(const wchar_t* key) { return fresh_.Store().Read(kSectionSetting, key, L""); }
     // Starts the saver and waits until its status bar is up.
-    void Start(const std::wstring& arguments = L"/S") {
-        saver_.emplace(ScrPath(), arguments);
-        ASSERT_TRUE(saver_->Started());
-        ASSERT_TRUE(WaitUntil([&] { return StatusBar() != nullptr; }, kStartTimeout));
+    void Start() {
+        saver_.emplace(L"/S");
+        ASSERT_TRUE(WaitUntil([&] { return Bar() != nullptr; }, 30000));
         Pause(0.5);
     }
-    bool Running() { return !saver_->WaitForExit(0); }
-    // Milliseconds until the saver ended, or -1 if it still runs after timeoutMs.
-    long long EndsWithin(DWORD timeoutMs) {
-        ULONGLONG start = GetTickCount64();
-        if (!saver_->WaitForExit(timeoutMs)) {
-            return -1;
-        }
-        return static_cast<long long>(GetTickCount64() - start);
-    }
-
-    // The status bar: a top-level window in usable-screen mode, a child of the
-    // full-screen window otherwise.
-    HWND StatusBar() {
-        HWND cover = Cover();
-        HWND found = cover ? FindWindowExW(cover, nullptr, kFormClassName, L"Brelvix")
-                           : FindWindowW(kFormClassName, L"Brelvix");
-        return found;
-    }
-    // The full-screen window: the program's top-level window with no caption.
+    bool EndsWithin(DWORD timeoutMs) { return saver_->WaitForExit(timeoutMs); }
+    // The full-screen window has no caption; the status bar is its child, or
+    // a top-level window of its own on the usable screen.
     HWND Cover() { return FindWindowW(kFormClassName, L""); }
-
-    POINT StatusBarPoint(int x, int y) {
-        POINT p{x, y};
-        ClientToScreen(StatusBar(), &p);
-        return p;
+    HWND Bar() {
+        HWND cover = Cover();
+        return cover ? FindWindowExW(cover, nullptr, kFormClassName, L"Brelvix")
+                     : FindWindowW(kFormClassName, L"Brelvix");
+    }
+    // The screen with the bar standing still in it, and where the bar was.
+    ScreenCapture Shot(POINT& barAt) {
+        for (;;) {
+            RECT before = OnScreen(Bar(), {0, 0, 0, 0});
+            ScreenCapture shot;
+            RECT after = OnScreen(Bar(), {0, 0, 0, 0});
+            if (before.left == after.left && before.top == after.top) {
+                barAt = {after.left, after.top};
+                return shot;
+            }
+        }
     }
 
     FreshProgramStore fresh_;
     TempFolder songs_;
     std::vector<std::wstring> paths_;
-    std::optional<ChildProcess> saver_;
+    std::optional<Scr> saver_;
 };
 
-TEST_F(SaverRun, SongsFollowOneAnotherAndWrap) {
-    AddTunes(3, 2.0);
+COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255),
+         Grey = RGB(128, 128, 128), Green = RGB(0, 255, 0), Yellow = RGB(255, 255, 0);
+
+TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) {
+    AddTunes(3, 1.5);
     Set(L"MusicFile", paths_[0]);
     Set(L"UsableScreen", L"False");
+    saver_.emplace(L"/S");
     std::vector<std::wstring> started;
-    auto music = [&] { return Store().Read(kSectionSetting, L"MusicFile", L""); };
-    saver_.emplace(ScrPath(), L"/S");
+    bool shown = false;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            if (started.empty() || started.back() != music()) {
-                started.push_back(music());
+            if (started.empty() || started.back() != Read(L"MusicFile")) {
+                started.push_back(Read(L"MusicFile"));
+            }
+            if (!shown && started.size() == 2 && Bar()) {
+                POINT at{};
+                ScreenCapture shot = Shot(at);
+                shot.Save(L"full-screen.bmp");
+                auto bar = [&](int x, int y) { return shot.At(at.x + x, at.y + y); };
+                EXPECT_GT(shot.Count({0, 0, 400, 50}, Yellow), 100) << "the clock's text";
+                EXPECT_EQ(shot.At(2, 20), Black) << "on a black box";
+                EXPECT_GT(shot.Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20)
+                    << "the song's title, white on navy";
+                EXPECT_GT(shot.Count({at.x + 10, at.y + 44, at.x + 50, at.y + 60}, Green), 10)
+                    << "its length";
+                EXPECT_EQ(bar(5, 5), Navy); // the skin: title band, icon, panel, groove
+                EXPECT_EQ(bar(9, 6), White);
+                EXPECT_EQ(bar(200, 62), Black);
+                // The groove's rows, where the knob does not cover them.
+                EXPECT_GT(shot.Count({at.x + 65, at.y + 81, at.x + 338, at.y + 82}, Grey), 250);
+                EXPECT_GT(shot.Count({at.x + 65, at.y + 84, at.x + 338, at.y + 85}, White), 250);
+                EXPECT_EQ(bar(332, 9), Black); // the close glyph of the strip
+                shown = true;
             }
             return started.size() >= 4;
         },
-        20000));
-    // The saved song starts first; each song that follows is recorded.
-    const std::vector<std::wstring> expected = {paths_[0], paths_[1], paths_[2], paths_[0]};
-    EXPECT_EQ(started, expected);
+        30000));
+    EXPECT_EQ(started, (std::vector<std::wstring>{paths_[0], paths_[1], paths_[2], paths_[0]}));
     PressKey(VK_SPACE);
-    long long took = EndsWithin(5000);
-    EXPECT_GE(took, 0);
-    std::printf("key to process end: %lld ms\n", took);
+    EXPECT_TRUE(EndsWithin(5000));
 }
 
-TEST_F(SaverRun, OnlyAPlainLeftClickOrAKeyEndsTheFullScreenSaver) {
-    Set(L"UsableScreen", L"False");
-    Start();
-    // Pressing Shift or Ctrl is itself a key that ends the saver, so the
-    // presses with a shift state arrive as the messages a held key gives.
-    HWND cover = Cover();
-    LPARAM at = MAKELPARAM(300, 40);
-    PostMessageW(cover, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, at);
-    PostMessageW(cover, WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, at);
-    PostMessageW(cover, WM_MBUTTONDOWN, MK_MBUTTON, at);
-    EXPECT_EQ(EndsWithin(800), -1);
-    ClickAt({300, 40});
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-TEST_F(SaverRun, F1RunsTheSetupPhaseAndComesBack) {
-    Set(L"UsableScreen", L"False");
-    Start();
-    HWND before = Cover();
-    PressKey(VK_F1);
-    // The session ends (its window goes), the setup phase runs, a new session starts.
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(before); }, 5000));
-    ASSERT_TRUE(WaitUntil([&] { return Cover() != nullptr && StatusBar() != nullptr; }, 10000));
-    EXPECT_TRUE(Running());
-    Pause(0.5);
-    PressKey(VK_ESCAPE);
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-TEST_F(SaverRun, F1OnALockedResumeEndsLikeAnyKey) {
-    SecureSaverSetting locked(L"1");
-    Set(L"UsableScreen", L"False");
-    Start();
-    PressKey(VK_F1);
-    // Had F1 opened the setup phase, the saver would have come back.
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-TEST_F(SaverRun, UsableScreenIgnoresKeysAndClicksAndClosesOnItsGlyph) {
-    AddTunes(1, 5);
-    Set(L"UsableScreen", L"True");
-    Start();
-    HWND bar = StatusBar();
-    ASSERT_NE(bar, nullptr);
-    PressKey(VK_SPACE);
-    PressKey(VK_F1);
-    ClickAt(StatusBarPoint(150, 50));
-    EXPECT_EQ(EndsWithin(800), -1);
-
-    RECT before;
-    GetWindowRect(bar, &before);
-    DragMouse(StatusBarPoint(150, 50), StatusBarPoint(250, 130));
-    RECT after;
-    GetWindowRect(bar, &after);
-    EXPECT_NEAR(after.left - before.left, 100, 4);
-    EXPECT_NEAR(after.top - before.top, 80, 4);
-    EXPECT_TRUE(Running());
-
-    ClickAt(StatusBarPoint(292 + 44, 4 + 8));
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-TEST_F(SaverRun, AnEmptyPlayListRunsSilently) {
-    Set(L"UsableScreen", L"False");
-    Start();
-    EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr);
-    EXPECT_EQ(Store().Read(kSectionSetting, L"MusicFile", L"<none>"), L"<none>");
-    PressKey(VK_RETURN);
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-std::wstring WindowText(HWND wnd) {
-    wchar_t text[512] = {};
-    GetWindowTextW(wnd, text, 512);
-    return text;
-}
-
-// The message box's text: the first static control that holds text.
-std::wstring MessageText(HWND box) {
-    for (HWND c = FindWindowExW(box, nullptr, L"Static", nullptr); c;
-         c = FindWindowExW(box, c, L"Static", nullptr)) {
-        if (!WindowText(c).empty()) {
-            return WindowText(c);
-        }
-    }
-    return {};
-}
-
-TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAndTheSaverGoesOn) {
-    AddSong(L"Broken song.wav", std::string(3000, '\x5a'));
-    AddTunes(1, 0.3);
-    Set(L"UsableScreen", L"False");
-    saver_.emplace(ScrPath(), L"/S");
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Brelvix")) != nullptr; },
-                          kStartTimeout));
-    wchar_t expected[256] = {};
-    mciGetErrorStringW(296, expected, 256);
-    EXPECT_EQ(MessageText(box), expected);
-    EXPECT_EQ(GetWindow(box, GW_OWNER), Cover()); // above the saver, not hidden behind it
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
-    Pause(1.0);
-    EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr);
-    EXPECT_TRUE(Running());
-    PressKey(VK_SPACE);
-    EXPECT_GE(EndsWithin(5000), 0);
-}
-
-std::wstring ShotPath(const wchar_t* name) {
-    std::wstring folder = ProgramFolder() + L"\\screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder + L"\\" + name;
-}
-
-// A rectangle of the status bar's client area, on the screen.
-RECT OnScreen(HWND bar, RECT area) {
-    MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
-
-TEST_F(SaverRun, FullScreenShowsTheSongOnTheBarAndTheClockInTheCorner) {
-    AddSong(L"Evening Tune.wav", WavBytes(40));
-    Set(L"UsableScreen", L"False");
-    Set(L"BlackScreen", L"True");
-    Start();
-    Pause(1.5);
-    HWND bar = StatusBar();
-    ASSERT_NE(bar, nullptr);
-    const RECT position{96, 30, 166, 57};
-    RECT title = OnScreen(bar, {22, 6, 287, 22});
-    RECT length = OnScreen(bar, {10, 44, 50, 60});
-    RECT before = OnScreen(bar, position);
-    ScreenCapture shot;
-    shot.Save(ShotPath(L"full-screen.bmp"));
-    EXPECT_GT(shot.Count({0, 0, 400, 50}, RGB(255, 255, 0)), 100); // the clock's text
-    EXPECT_GT(shot.Count({0, 0, 400, 50}, RGB(0, 0, 0)), 1000);    // on black
-    EXPECT_GT(shot.Count(title, RGB(255, 255, 255)), 20); // the song's title, white on navy
-    EXPECT_GT(shot.Count(length, RGB(0, 255, 0)), 10);    // its length
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            RECT now = OnScreen(bar, position);
-            return ScreenCapture().Pixels(now) != shot.Pixels(before);
-        },
-        4000))
-        << "the position does not move";
-}
-
-TEST_F(SaverRun, WithoutTheBlackScreenTheDesktopStaysAsItWas) {
-    // A patch of colour on the desktop that changes once the saver is up: the
-    // saver must go on showing it as it was.
+TEST_F(SaverRun, MutedOverTheFrozenDesktopTheKnobRestsAtItsEnd) {
+    // A patch of colour that changes once the saver is up: the saver must
+    // go on showing it as it was.
     HWND patch = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP | WS_VISIBLE, 700, 560,
                                  120, 100, nullptr, nullptr, nullptr, nullptr);
     auto paint = [&](COLORREF colour) {
-        HDC dc = GetDC(patch);
-        RECT r{0, 0, 120, 100};
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-        ReleaseDC(patch, dc);
+        WindowDc dc(patch);
+        FillSolid(dc.Get(), {0, 0, 120, 100}, colour);
         GdiFlush();
+        Pause(0.3);
     };
-    Pause(0.3);
+    Pause(0.3); // its own first paint, before the colour goes on
     paint(RGB(255, 0, 255));
-    Pause(0.3);
-    Set(L"UsableScreen", L"False");
-    Set(L"BlackScreen", L"False");
+    AddTunes(1, 3);
+    for (auto [key, value] :
+         {std::pair{L"UsableScreen", L"0"}, {L"BlackScreen", L"False"}, {L"Mute", L"True"}}) {
+        Set(key, value);
+    }
     Start();
     paint(RGB(0, 255, 255));
-    Pause(1.0);
-    ScreenCapture().Save(ShotPath(L"full-screen-desktop.bmp"));
-    EXPECT_EQ(ScreenPixel({760, 610}), RGB(255, 0, 255));
+    POINT at{};
+    ScreenCapture shot = Shot(at);
+    shot.Save(L"full-screen-desktop.bmp");
+    EXPECT_EQ(shot.At(760, 610), RGB(255, 0, 255));
+    EXPECT_EQ(shot.At(at.x + 328, at.y + 80), White); // the knob at its design position
+    EXPECT_EQ(shot.At(at.x + 336, at.y + 80), Black);
+    EXPECT_GT(shot.Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
+    EXPECT_EQ(Read(L"MusicFile"), L"") << "nothing plays";
     DestroyWindow(patch);
 }
 
-TEST_F(SaverRun, UsableScreenShowsOnlyTheBar) {
-    AddSong(L"Evening Tune.wav", WavBytes(40));
+TEST_F(SaverRun, OnlyKeysAndPlainLeftClicksEndItAndF1ComesBackThroughTheSetup) {
+    Set(L"UsableScreen", L"False");
+    Start();
+    EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr) << "an empty list runs silently";
+    // Pressing Shift or Ctrl is itself a key that ends the saver, so the
+    // presses with a shift state arrive as the messages a held key gives.
+    HWND cover = Cover();
+    PostMessageW(cover, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(300, 400));
+    PostMessageW(cover, WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(300, 400));
+    PostMessageW(cover, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(300, 400));
+    EXPECT_FALSE(EndsWithin(800));
+    PressKey(VK_F1);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(cover); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return Bar() != nullptr; }, 10000)) << "the saver comes back";
+    Pause(0.5);
+    ClickAt({300, 400});
+    EXPECT_TRUE(EndsWithin(5000));
+    SecureSaverSetting locked(L"1");
+    Start();
+    PressKey(VK_F1);
+    EXPECT_TRUE(EndsWithin(5000)) << "F1 on a locked resume ends like any key";
+}
+
+TEST_F(SaverRun, TheUsableScreenBarIgnoresKeysAndClicksDragsAndClosesOnItsGlyph) {
+    AddTunes(1, 5);
     Set(L"UsableScreen", L"True");
     Start();
-    Pause(1.0);
-    ScreenCapture().Save(ShotPath(L"usable-screen.bmp"));
     EXPECT_EQ(Cover(), nullptr);
-    HWND bar = StatusBar();
-    ASSERT_NE(bar, nullptr);
+    HWND bar = Bar();
     EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_GT(CountColour(bar, {22, 6, 287, 22}, RGB(255, 255, 255)), 20);
+    ScreenCapture().Save(L"usable-screen.bmp");
+    RECT before = OnScreen(bar, {150, 50, 150, 50});
+    PressKey(VK_SPACE);
+    PressKey(VK_F1);
+    ClickAt({before.left, before.top});
+    EXPECT_FALSE(EndsWithin(800));
+    DragMouse({before.left, before.top}, {before.left + 100, before.top + 80});
+    RECT after = OnScreen(bar, {150, 50, 150, 50});
+    EXPECT_NEAR(after.left - before.left, 100, 4);
+    EXPECT_NEAR(after.top - before.top, 80, 4);
+    RECT glyph = OnScreen(bar, {292 + 44, 4 + 8, 0, 0});
+    ClickAt({glyph.left, glyph.top});
+    EXPECT_TRUE(EndsWithin(5000));
+}
+
+TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverWhichGoesOn) {
+    paths_.push_back(songs_.Write(L"Broken song.wav", std::string(3000, 'Z')));
+    fresh_.StoreList(paths_);
+    Set(L"UsableScreen", L"False");
+    saver_.emplace(L"/S");
+    HWND box = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Brelvix")) != nullptr; }, 30000));
+    wchar_t text[256] = {}, expected[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    mciGetErrorStringW(296, expected, 256);
+    EXPECT_STREQ(text, expected);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), Cover()); // above the saver, not hidden behind it
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    EXPECT_FALSE(EndsWithin(1000));
+    EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(EndsWithin(5000));
 }
 
 } // namespace

@@ -1,0 +1,148 @@
+// Stand-ins for what the portable code talks to: a settings store in memory
+// that records every write, a media sender answering from a script, views
+// and a file system that record what they are told.
+#pragma once
+
+#include "base/file_queries.h"
+#include "base/path_text.h"
+#include "base/settings.h"
+#include "base/text_value.h"
+#include "music/mci_player.h"
+#include "music/song_views.h"
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace brelvix::testing {
+
+using Lines = std::vector<std::wstring>;
+
+class MemoryStore : public SettingsStore {
+  public:
+    std::wstring Read(std::wstring_view section, std::wstring_view key,
+                      std::wstring_view fallback) override {
+        auto it = values.find(Key(section, key));
+        return it == values.end() ? std::wstring(fallback) : it->second;
+    }
+    void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
+        if (Frozen()) {
+            return;
+        }
+        values[Key(section, key)] = std::wstring(value);
+        writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
+                         std::wstring(value));
+    }
+    void DeleteKey(std::wstring_view section, std::wstring_view key) override {
+        if (!Frozen() && values.erase(Key(section, key))) {
+            writes.push_back(L"delete " + std::wstring(key));
+        }
+    }
+    std::vector<std::wstring> KeysOf(std::wstring_view section) override {
+        std::vector<std::wstring> keys;
+        std::wstring prefix = Key(section, L"");
+        for (const auto& entry : values) {
+            if (entry.first.rfind(prefix, 0) == 0) {
+                keys.push_back(entry.first.substr(prefix.size()));
+            }
+        }
+        return keys;
+    }
+    void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+        values[Key(section, key)] = std::wstring(value);
+    }
+    // Registry names ignore case; so does this store.
+    static std::wstring Key(std::wstring_view section, std::wstring_view key) {
+        return ToLowerText(section) + L"/" + ToLowerText(key);
+    }
+
+    std::map<std::wstring, std::wstring> values;
+    Lines writes;
+    // Changes past this many stop, as if the process had been killed.
+    std::size_t writeLimit = SIZE_MAX;
+
+  private:
+    bool Frozen() const { return writes.size() >= writeLimit; }
+};
+
+class RecordingSender : public MciSender {
+  public:
+    struct Answer {
+        std::uint32_t code = 0;
+        std::wstring reply;
+    };
+    std::uint32_t Send(const std::wstring& command, std::wstring* reply,
+                       std::uintptr_t notifyWindow) override {
+        commands.push_back(command);
+        windows.push_back(notifyWindow);
+        Answer answer = answers.count(command) ? answers[command] : Answer{};
+        if (reply) {
+            *reply = answer.reply;
+        }
+        return answer.code;
+    }
+    bool ErrorText(std::uint32_t code, std::wstring& text) override {
+        auto it = errorTexts.find(code);
+        if (it != errorTexts.end()) {
+            text = it->second;
+        }
+        return it != errorTexts.end();
+    }
+
+    std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""
+    std::map<std::uint32_t, std::wstring> errorTexts;
+    Lines commands;
+    std::vector<std::uintptr_t> windows;
+};
+
+// What the status bar is told, as lines of a log shared with the setup view.
+class RecordingBar : public StatusBarView {
+  public:
+    explicit RecordingBar(Lines& log) : log_(log) {}
+    void SetFileLabel(const std::wstring& name) override { log_.push_back(L"bar file " + name); }
+    void SetLengthLabel(const std::wstring& mmss) override {
+        log_.push_back(L"bar length " + mmss);
+    }
+    void SetPercent(int percent, const std::wstring& position) override {
+        log_.push_back(L"bar " + std::to_wstring(percent) + L"% " + position);
+    }
+
+  private:
+    Lines& log_;
+};
+
+class RecordingSetup : public SetupView {
+  public:
+    // ignoreListClick is looked at while the view selects a row.
+    RecordingSetup(Lines& log, const bool& ignoreListClick)
+        : log_(log), ignoreListClick_(ignoreListClick) {}
+    void ClearName() override { log_.push_back(L"setup clear"); }
+    void ShowSong(const std::wstring& name, int row) override {
+        log_.push_back(L"setup song " + name + L" row " + std::to_wstring(row) +
+                       (ignoreListClick_ ? L" ignoring clicks" : L""));
+    }
+    void SetPercent(int percent, const std::wstring& position) override {
+        log_.push_back(L"setup " + std::to_wstring(percent) + L"% " + position);
+    }
+
+  private:
+    Lines& log_;
+    const bool& ignoreListClick_;
+};
+
+// The listed files exist; titles are cut as the real helper cuts them, and
+// a short form is the path in capitals.
+class FakeFiles : public FileQueries {
+  public:
+    bool Exists(const std::wstring& path) override { return existing.count(path) != 0; }
+    std::wstring Title(const std::wstring& path) override {
+        return TitleOfPath(path, [](const std::wstring&) { return false; });
+    }
+    std::wstring ShortPath(const std::wstring& path) override { return ToUpperText(path); }
+
+    std::set<std::wstring> existing;
+};
+
+} // namespace brelvix::testing

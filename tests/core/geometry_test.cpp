@@ -1,0 +1,139 @@
+// Where the status bar goes, what lies where on it, and what input does to
+// the running saver.
+#include "saver/input_rules.h"
+#include "saver/session_geometry.h"
+#include "statusbar/status_bar_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace brelvix {
+namespace {
+
+TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
+    EXPECT_EQ(CentredOffset(15360, 5250), 5055);
+    EXPECT_EQ(CentredOffset(11, 0), 6); // 5.5 -> 6
+    EXPECT_EQ(CentredOffset(9, 0), 4);  // 4.5 -> 4
+    EXPECT_EQ(CentredOffset(100, 200), -50);
+    const std::tuple<double, int, int, int> steps[] = {{0.0, 30, 30, 30},
+                                                       {0.5, 30, 30, 45},
+                                                       {0.9999, 30, 30, 60},
+                                                       {0.25, 1, 2, 2},
+                                                       {0.75, 1, 2, 2}};
+    for (const auto& [fraction, base, span, step] : steps) {
+        EXPECT_EQ(RandomStep(fraction, base, span), step) << fraction;
+    }
+    BounceAxis axis{90, 100, 1};
+    axis.Advance(10);
+    EXPECT_EQ(axis.position, 100);
+    EXPECT_EQ(axis.direction, 1); // on the edge, not past it
+    axis.Advance(30);
+    EXPECT_EQ(axis.position, 100);
+    EXPECT_EQ(axis.direction, -1);
+    axis.position = 10;
+    axis.Advance(45);
+    EXPECT_EQ(axis.position, 0);
+    EXPECT_EQ(axis.direction, 1);
+    BounceAxis tooBig{CentredOffset(300, 1515), 300 - 1515, 1};
+    for (int i = 0; i < 3; ++i) {
+        tooBig.Advance(45);
+        EXPECT_EQ(tooBig.position, 0);
+    }
+    std::mt19937 gen(11);
+    std::uniform_real_distribution<double> fraction(0.0, 1.0);
+    BounceAxis walk{CentredOffset(10110, 5250), 10110 - 5250, 1};
+    for (int i = 0; i < 5000; ++i) {
+        walk.Advance(RandomStep(fraction(gen), 30, 30));
+        ASSERT_TRUE(walk.position >= 0 && walk.position <= walk.max);
+    }
+    EXPECT_TRUE(InClockCorner(3000, 600, 3000, 600));
+    EXPECT_FALSE(InClockCorner(3001, 0, 3000, 600));
+    EXPECT_FALSE(InClockCorner(0, 601, 3000, 600));
+}
+
+TEST(StatusBarLayout, KnobFollowsThePercentageUnclamped) {
+    const std::pair<int, int> cases[] = {
+        {0, 960},    {1, 1000},   {33, 2267}, {50, 2940},
+        {100, 4920}, {101, 4960}, {-10, 564}, {542293, 960 + 21474803}};
+    for (const auto& [percent, left] : cases) {
+        EXPECT_EQ(KnobLeftTwips(percent), left) << percent;
+    }
+}
+
+TEST(StatusBarLayout, TheStripAndItsCloseGlyphKeepTheirPixelsAtEveryDensity) {
+    for (int tpp : {15, 12, 8}) {
+        int inner = 350 * tpp;
+        TwipsRect strip = CaptionStripRect(inner, tpp, tpp);
+        EXPECT_EQ(inner - strip.left - strip.width, 4 * tpp) << tpp;
+        EXPECT_EQ(strip.top, 4 * tpp);
+        EXPECT_EQ(strip.width, 54 * tpp);
+        EXPECT_EQ(strip.height, 18 * tpp);
+        // The glyph's pixels, edges excluded: x 37 ... 51 and y 3 ... 15 of the strip.
+        const std::tuple<int, int, bool> presses[] = {{36, 8, false}, {37, 8, true},  {51, 8, true},
+                                                      {52, 8, false}, {44, 2, false}, {44, 3, true},
+                                                      {44, 15, true}, {44, 16, false}};
+        for (const auto& [x, y, hit] : presses) {
+            EXPECT_EQ(OnCloseGlyph(x * tpp, y * tpp, tpp, tpp), hit)
+                << tpp << ": " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(CaptionStripRect(5250, 15, 15).left, 4380); // the design position
+}
+
+TEST(InputRules, KeysAndPresses) {
+    constexpr int kKeyA = 65;
+    const std::tuple<int, bool, bool, KeyOutcome> keys[] = {
+        {kKeyF1, false, false, KeyOutcome::OpenSetup},
+        {kKeyF1, false, true, KeyOutcome::EndSession},
+        {kKeyF1, true, false, KeyOutcome::Nothing},
+        {kKeyA, false, true, KeyOutcome::EndSession},
+        {kKeyA, true, false, KeyOutcome::Nothing}};
+    for (const auto& [key, usable, secure, outcome] : keys) {
+        EXPECT_EQ(DecideSaverKey(key, usable, secure), outcome) << key << usable << secure;
+    }
+    using P = PressOutcome;
+    const std::tuple<int, int, P, P> presses[] = {
+        {kButtonLeft, kShiftNone, P::EndSession, P::Nothing},
+        {kButtonRight, kShiftNone, P::AboutWithHint, P::AboutWithoutHint},
+        {kButtonMiddle, kShiftNone, P::Nothing, P::Nothing},
+        {kButtonLeft, kShiftShift, P::Nothing, P::Nothing},
+        {kButtonLeft, kShiftAlt, P::Nothing, P::Nothing},
+        {kButtonRight, kShiftCtrl, P::Nothing, P::Nothing}};
+    for (const auto& [button, shift, full, usable] : presses) {
+        EXPECT_EQ(DecideSaverPress(button, shift, false), full) << button << "/" << shift;
+        EXPECT_EQ(DecideSaverPress(button, shift, true), usable) << button << "/" << shift;
+    }
+    using B = StatusBarPress;
+    const std::tuple<int, int, bool, bool, bool, B> bar[] = {
+        {kButtonLeft, kShiftNone, true, false, false, B::Drag},
+        {kButtonLeft, kShiftShift, true, false, false, B::SaverPress},
+        {kButtonLeft, kShiftNone, false, false, false, B::SaverPress},
+        {kButtonRight, kShiftNone, true, false, false, B::SaverPress},
+        {kButtonLeft, kShiftNone, true, true, true, B::CloseGlyph},
+        {kButtonLeft, kShiftNone, false, true, true, B::Nothing},
+        {kButtonRight, kShiftNone, true, true, true, B::Nothing},
+        {kButtonLeft, kShiftCtrl, true, true, true, B::Nothing},
+        {kButtonLeft, kShiftNone, true, true, false, B::Nothing}};
+    for (const auto& [button, shift, usable, strip, glyph, outcome] : bar) {
+        EXPECT_EQ(DecideStatusBarPress(button, shift, usable, strip, glyph), outcome)
+            << button << shift << usable << strip << glyph;
+    }
+}
+
+TEST(InputRules, MovementIsMeasuredFromTheFirstPositionSeen) {
+    MouseReference ref;
+    EXPECT_FALSE(MouseMoveEndsSaver(ref, 100, 100)); // only takes the reference
+    for (auto [x, y] : {std::pair{102, 98}, {98, 102}, {101, 101}}) {
+        EXPECT_FALSE(MouseMoveEndsSaver(ref, x, y)) << x << "," << y;
+    }
+    EXPECT_TRUE(MouseMoveEndsSaver(ref, 103, 100));
+    EXPECT_FALSE(ref.MouseRefTaken); // a new reference is taken next time
+    EXPECT_FALSE(MouseMoveEndsSaver(ref, 500, 500));
+    EXPECT_TRUE(MouseMoveEndsSaver(ref, 500, 497));
+    EXPECT_FALSE(MouseMoveEndsSaver(ref, -2147483647, 0));
+    EXPECT_TRUE(MouseMoveEndsSaver(ref, 2147483647, 0)); // no overflow on the way
+}
+
+} // namespace
+} // namespace brelvix

@@ -1,0 +1,139 @@
+// Numbers, case, paths and times read out of texts, and the small arithmetic
+// of twips and deadlines.
+#include "base/deadline.h"
+#include "base/path_text.h"
+#include "base/text_value.h"
+#include "base/twips.h"
+#include "music/date_time_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace brelvix {
+namespace {
+
+TEST(NumericValue, ReadsTheLeadingNumber) {
+    const std::pair<const wchar_t*, double> cases[] = {
+        {L"", 0},       {L"abc", 0}, {L"42", 42},   {L"  42", 42},  {L"\t7", 7},   {L"42abc", 42},
+        {L"-3", -3},    {L"+5", 5},  {L"2.5", 2.5}, {L".5", 0.5},   {L"1e9", 1e9}, {L"1e", 1},
+        {L"3E2x", 300}, {L"-", 0},   {L"- 3", 0},   {L"12 34", 12}, {L"0x10", 0},  {L"1e-2", 0.01},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(NumericValue(text), value) << text;
+    }
+    // Too large for a double: still a large number of the same sign.
+    EXPECT_GT(NumericValue(std::wstring(1000, L'9')), 1e300);
+    EXPECT_LT(NumericValue(L"-1e999"), -1e300);
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbourAndRangesHold) {
+    const std::pair<double, double> halves[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {3.5, 4},
+                                                {-0.5, 0},  {-1.5, -2}, {2.4, 2},    {2.6, 3},
+                                                {-2.6, -3}, {7, 7},     {59.999, 60}};
+    for (const auto& [in, out] : halves) {
+        EXPECT_DOUBLE_EQ(RoundHalfEven(in), out) << in;
+    }
+    EXPECT_EQ(WholeInRange(32767.4, 0, 32767), 32767);
+    EXPECT_EQ(WholeInRange(32767.5, 0, 32767), std::nullopt);
+    EXPECT_EQ(WholeInRange(-0.5, 0, 10), 0);
+    EXPECT_EQ(WholeInRange(-0.6, 0, 10), std::nullopt);
+    const std::pair<double, std::int64_t> clamped[] = {
+        {3.5, 4}, {32767.5, 32767}, {1e300, 32767}, {-0.6, 0}, {-1e300, 0}};
+    for (const auto& [value, expected] : clamped) {
+        EXPECT_EQ(ClampedWhole(value, 0, 32767), expected) << value;
+    }
+}
+
+TEST(Text, CaseMappingCoversLatinOneAndBlanksTrimOutside) {
+    EXPECT_EQ(ToLowerText(L"S\u00cc ENABLED \u00de\u00d7"), L"s\u00ec enabled \u00fe\u00d7");
+    EXPECT_EQ(ToUpperText(L"/c:abc \u00e0\u00fe\u00f7"), L"/C:ABC \u00c0\u00de\u00f7");
+    EXPECT_TRUE(EqualsNoCase(L"C:\\Music\\A.MP3", L"c:\\music\\a.mp3"));
+    EXPECT_FALSE(EqualsNoCase(L"a", L"ab"));
+    EXPECT_EQ(TrimBlanks(L"  a b  "), L"a b");
+    EXPECT_EQ(TrimBlanks(L"   "), L"");
+}
+
+TEST(Twips, PixelSizesRoundHalfToEvenAndPixelsAreTruncated) {
+    const std::pair<int, int> densities[] = {{96, 15}, {120, 12}, {144, 10}, {192, 8},
+                                             {72, 20}, {0, 15},   {-5, 15}};
+    for (const auto& [dpi, twips] : densities) {
+        EXPECT_EQ(TwipsPerPixel(dpi), twips) << dpi;
+    }
+    EXPECT_EQ(TwipsToPixels(5250, 15), 350);
+    EXPECT_EQ(TwipsToPixels(5250, 12), 437); // 437.5: the part pixel is lost
+    EXPECT_EQ(TwipsToPixels(29.5, 15), 2);   // 29.5 rounds to 30 first
+    EXPECT_EQ(TwipsToPixels(100, 0), 0);
+}
+
+TEST(PathText, QuotesBackslashesAndTitles) {
+    EXPECT_EQ(StripQuotes(L"\"C:\\a b.mp3\""), L"C:\\a b.mp3");
+    EXPECT_EQ(StripQuotes(L"\"C:\\a\"b.mp3"),
+              L"C:\\a\"b.mp3"); // inner quote: only the opening one goes
+    EXPECT_EQ(StripQuotes(L"C:\\x\""), L"C:\\x");
+    EXPECT_EQ(StripQuotes(L"\""), L"");
+    EXPECT_EQ(FileQueryPath(L"   "), std::nullopt);
+    EXPECT_EQ(FileQueryPath(L"\"C:\\M\\a.mp3\"\\"), std::wstring(L"C:\\M\\a.mp3"));
+    EXPECT_EQ(FolderQueryPath(L"C:\\Music\\"), std::wstring(L"C:\\Music\\"));
+    EXPECT_EQ(FolderQueryPath(L""), std::nullopt);
+    auto noFolder = [](const std::wstring&) { return false; };
+    const std::pair<std::wstring, std::wstring> titles[] = {
+        {L"C:\\Music\\Song.live.mp3", L"Song.live"},
+        {L"Song.mid", L"Song"},
+        {L"C:\\Music\\Readme", L"Readme"},
+        {L"C:\\Music\\.mp3", L""},
+        {L"C:\\a.b\\c", L"c"},
+        {L"plain", L"plain"},
+    };
+    for (const auto& [path, title] : titles) {
+        EXPECT_EQ(TitleOfPath(path, noFolder), title) << path;
+    }
+    EXPECT_EQ(TitleOfPath(L"C:\\Music\\", [](const std::wstring&) { return true; }), L"");
+    EXPECT_EQ(TitleOfPath(L"x.mp3", [](const std::wstring&) { return true; }), L"x");
+}
+
+TEST(PathText, ShortFormsAreNeverCutShort) {
+    std::wstring longForm(300, L'S');
+    int calls = 0;
+    auto call = [&](const std::wstring&, wchar_t* buffer, std::size_t size) -> std::size_t {
+        ++calls;
+        if (size < longForm.size() + 1) {
+            return longForm.size() + 1;
+        }
+        std::copy(longForm.begin(), longForm.end(), buffer);
+        return longForm.size();
+    };
+    EXPECT_EQ(ShortFormOf(L"C:\\long", call), longForm);
+    EXPECT_EQ(calls, 2);
+    auto fails = [](const std::wstring&, wchar_t*, std::size_t) -> std::size_t { return 0; };
+    EXPECT_EQ(ShortFormOf(L"C:\\a.mp3", fails), L"C:\\a.mp3");
+    auto grows = [](const std::wstring&, wchar_t*, std::size_t size) { return size + 1; };
+    EXPECT_EQ(ShortFormOf(L"C:\\b.mp3", grows), L"C:\\b.mp3");
+}
+
+TEST(ClockText, PictureSeparatorsAndFontHeight) {
+    EXPECT_EQ(FormatClockText({2026, 12, 3, 9, 5, 7}, L"/", L":"), L"3/12/2026 9:05:07");
+    EXPECT_EQ(FormatClockText({2026, 12, 3, 23, 59, 59}, L"/", L":"), L"3/12/2026 23:59:59");
+    EXPECT_EQ(FormatClockText({2026, 12, 4, 0, 0, 0}, L"/", L":"), L"4/12/2026 0:00:00");
+    EXPECT_EQ(FormatClockText({987, 1, 31, 10, 0, 9}, L".", L"h"), L"31.01.0987 10h00h09");
+    EXPECT_EQ(FontPixelHeight(32, 96), 43);
+    EXPECT_EQ(FontPixelHeight(32, 120), 53);
+    EXPECT_EQ(FontPixelHeight(9, 96), 12);
+    EXPECT_EQ(FontPixelHeight(-32, 96), -43);
+}
+
+TEST(Deadline, LastsItsLengthWhateverTheStartAndOddLengthsAreBounded) {
+    for (std::uint64_t start : {0ull, 86399000ull, 1ull << 40}) {
+        Deadline d(start, 0.1);
+        EXPECT_FALSE(d.Passed(start + 99));
+        EXPECT_TRUE(d.Passed(start + 100));
+        EXPECT_EQ(d.RemainingMs(start + 40), 60u);
+        EXPECT_EQ(d.RemainingMs(start + 500), 0u);
+    }
+    EXPECT_TRUE(Deadline(5, -3).Passed(5));
+    EXPECT_TRUE(Deadline(5, std::nan("")).Passed(5));
+    EXPECT_EQ(Deadline(0, 1e12).RemainingMs(0), 86400000u);
+}
+
+} // namespace
+} // namespace brelvix

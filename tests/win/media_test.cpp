@@ -1,0 +1,131 @@
+// Real songs through the real media control interface, their notices caught
+// by the saver's window procedure, and the play-list stepping through them.
+#include "music/mci_win.h"
+#include "music/playlist_win.h"
+#include "saver/session_window_proc_win.h"
+#include "winutil/file_helpers_win.h"
+#include "winutil/message_pump_win.h"
+
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+namespace brelvix {
+namespace {
+
+using namespace testing;
+
+// A hidden window with the saver's procedure on it, as frmSS has it.
+class NoticeWindow {
+  public:
+    NoticeWindow() { HookSessionWindow(wnd_); }
+    ~NoticeWindow() {
+        UnhookSessionWindow(wnd_);
+        DestroyWindow(wnd_);
+    }
+    HWND Get() const { return wnd_; }
+
+  private:
+    HWND wnd_ = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+};
+
+class MediaTest : public ::testing::Test {
+  protected:
+    void SetUp() override { Mci() = MciState{}; }
+    void TearDown() override { CloseSong(L"frmSS"); }
+    bool Notice(const bool& flag) {
+        return WaitUntil([&] { return flag; }, 15000);
+    }
+
+    NoticeWindow window;
+    TempFolder temp;
+    ProgramStateScope state;
+};
+
+TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
+    std::wstring wav = temp.Write(L"Un tono \u00e0.wav", WavBytes(6.0));
+    ASSERT_EQ(OpenSong(GetShortPath(wav), L"frmSS"), 0);
+    EXPECT_EQ(Mci().SongLengthText, L"00:06");
+    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    int percent = 0;
+    ASSERT_TRUE(
+        WaitUntil([&] { return GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
+    PauseSong(L"frmSS");
+    int paused = -1, later = -1;
+    GetSongPosition(L"frmSS", paused);
+    Pause(0.4);
+    GetSongPosition(L"frmSS", later);
+    EXPECT_EQ(later, paused);
+    ResumeSong(L"frmSS");
+    ASSERT_TRUE(Notice(Mci().SongEnded));
+    EXPECT_FALSE(Mci().SongAborted);
+    // The device stays open at the end of the song until it is closed.
+    EXPECT_TRUE(GetSongPosition(L"frmSS", percent));
+    EXPECT_EQ(percent, 100);
+    EXPECT_EQ(Mci().SongPositionText, L"00:06");
+    CloseSong(L"frmSS");
+    EXPECT_FALSE(GetSongPosition(L"frmSS", percent));
+}
+
+TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
+    std::wstring mp3 = temp.File(L"Una canzone \u00e9.mp3");
+    ASSERT_TRUE(CopyFileW(FixturePath(L"tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
+    ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks
+    EXPECT_EQ(Mci().SongLengthText, L"00:02");
+    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    EXPECT_TRUE(Notice(Mci().SongEnded));
+    CloseSong(L"frmSS");
+    // One note held for 4 s at 120 beats a minute.
+    const char midi[] =
+        "MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x0D\0\x90\x3C\x64\x9E\0\x80\x3C\0\0\xFF\x2F\0";
+    ASSERT_EQ(OpenSong(GetShortPath(temp.Write(L"Note.mid", {midi, sizeof midi - 1})), L"frmSS"),
+              0);
+    EXPECT_EQ(Mci().SongLengthSecs, 4);
+    CloseSong(L"frmSS");
+
+    const std::pair<std::wstring, long> bad[] = {
+        {temp.File(L"Manca.mp3"), 277},
+        {GetShortPath(temp.Write(L"Vuoto.wav", "")), 296},
+        {GetShortPath(temp.Write(L"Rotto.mp3", std::string(5000, 'Z'))), 277}};
+    for (const auto& [path, code] : bad) {
+        EXPECT_EQ(OpenSong(path, L"frmSS"), code) << path;
+        EXPECT_FALSE(Mci().MciIsOpen);
+    }
+    Mci().SongEnded = false;
+    ASSERT_EQ(OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"frmSS"), 0);
+    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    mciSendStringW(L"stop frmSS", nullptr, 0, nullptr);
+    EXPECT_TRUE(Notice(Mci().SongAborted));
+    EXPECT_FALSE(Mci().SongEnded);
+}
+
+TEST_F(MediaTest, ThePlayListPlaysInOrderAndWrapsInTheSaversLoop) {
+    FreshProgramStore fresh;
+    std::vector<std::wstring> songs = {temp.Write(L"Uno.wav", WavBytes(1.0)),
+                                       temp.Write(L"Due.wav", WavBytes(1.0)),
+                                       temp.Write(L"Tre \u00e9.wav", WavBytes(1.0))};
+    fresh.StoreList(songs);
+    fresh.Store().Write(kSectionSetting, L"MusicFile", songs[0]);
+    LoadPlayList();
+    Program().RunMode = ModeSaver;
+    ASSERT_EQ(OpenSong(GetShortPath(GetSavedMusicFile()), L"frmSS"), 0);
+    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    std::vector<std::wstring> started;
+    WaitUntil(
+        [&] {
+            UpdateMusic(window.Get(), L"frmSS");
+            std::wstring now = fresh.Store().Read(kSectionSetting, L"MusicFile", L"");
+            if (started.empty() || started.back() != now) {
+                started.push_back(now);
+            }
+            return started.size() == 4;
+        },
+        20000);
+    EXPECT_EQ(started, (std::vector<std::wstring>{songs[0], songs[1], songs[2], songs[0]}));
+    EXPECT_EQ(Music().CurrentSong, 0);
+    Music() = MusicState{};
+}
+
+} // namespace
+} // namespace brelvix

@@ -1,0 +1,85 @@
+// The settings store in the real registry and the song file helpers on real files.
+#include "music/playlist_win.h"
+#include "winutil/file_helpers_win.h"
+
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+namespace brelvix {
+namespace {
+
+using namespace testing;
+
+TEST(RegistryStore, TextValuesUnderTheProgramKeyAndUnreadableOnesAsEmpty) {
+    FreshProgramStore fresh;
+    RegistryStore& store = fresh.Store();
+    EXPECT_EQ(store.Read(kSectionSetting, L"Mute", L"dflt"), L"dflt");
+    store.Write(kSectionSetting, L"Mute", L"Vero \u00e8");
+    EXPECT_EQ(RegistryStore(L"Software\\Brelvix").Read(L"SETTING", L"mute", L""), L"Vero \u00e8");
+    DWORD type = 0;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Brelvix\\Setting", L"Mute", RRF_RT_ANY, &type,
+                 nullptr, nullptr);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+
+    // A value that is there but is no text: unreadable, so false, not the default.
+    DWORD one = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Brelvix\\Setting", L"UsableScreen", REG_DWORD,
+                    &one, sizeof one);
+    EXPECT_EQ(store.Read(kSectionSetting, L"UsableScreen", L"1"), L"");
+    EXPECT_FALSE(LoadOptions(store).UsableScreen);
+
+    fresh.StoreList({L"a", L"b", L"c"});
+    store.DeleteKey(kSectionFileList, L"LocalFile2");
+    std::vector<std::wstring> keys = store.KeysOf(kSectionFileList);
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"LocalFile1", L"LocalFile3"}));
+    SavedChoices ok{{}, L"d", true, {L"d", L"a"}};
+    SaveOptions(store, ok);
+    keys = store.KeysOf(kSectionFileList);
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"LocalFile1", L"LocalFile2"}));
+    EXPECT_EQ(store.Read(kSectionFileList, L"LocalFile1", L""), L"d");
+    EXPECT_TRUE(store.KeysOf(L"NoSuchSection").empty());
+}
+
+TEST(FileHelpers, ExistenceTitlesAndShortForms) {
+    TempFolder temp;
+    std::wstring song = temp.Write(L"My Song.live.mp3", "x");
+    std::wstring folder = temp.File(L"");
+    EXPECT_TRUE(FileExists(song));
+    EXPECT_TRUE(FileExists(L"\"" + song + L"\""));
+    EXPECT_TRUE(FileExists(temp.File(L"My*.mp3"))); // a pattern whose first match is a file
+    EXPECT_FALSE(FileExists(folder));
+    EXPECT_FALSE(FileExists(L"   "));
+    EXPECT_FALSE(FileExists(temp.File(L"gone.mp3")));
+    EXPECT_TRUE(DirExists(folder));
+    EXPECT_TRUE(DirExists(L"\"" + folder + L"\""));
+    EXPECT_FALSE(DirExists(song));
+    EXPECT_EQ(FileTitleOf(song), L"My Song.live");
+    EXPECT_EQ(FileTitleOf(folder), L"");
+    std::wstring shortForm = GetShortPath(song);
+    EXPECT_EQ(shortForm.find(L' '), std::wstring::npos) << "no blank in the 8.3 form";
+    EXPECT_TRUE(FileExists(shortForm));
+    EXPECT_EQ(GetShortPath(temp.File(L"gone.mp3")), L"");
+}
+
+TEST(FileHelpers, TitlesCompareAsWindowsComparesFileNames) {
+    EXPECT_EQ(FoldFileNameCase(L"\u041f\u0435\u0441\u043d\u044f \u00e9a"),
+              FoldFileNameCase(L"\u041f\u0415\u0421\u041d\u042f \u00c9A"));
+    EXPECT_NE(FoldFileNameCase(L"\u0435"), FoldFileNameCase(L"\u0451"));
+    FreshProgramStore fresh;
+    fresh.StoreList({L"C:\\a\\\u041f\u0435\u0441\u043d\u044f.mp3",
+                     L"D:\\b\\\u041f\u0415\u0421\u041d\u042f.mid",
+                     L"C:\\a\\\u0414\u0440\u0443\u0433\u0430\u044f.wav"});
+    fresh.Store().Write(kSectionSetting, L"MusicFile",
+                        L"c:\\A\\\u0434\u0440\u0443\u0433\u0430\u044f.WAV");
+    LoadPlayList();
+    EXPECT_EQ(Music().PlayList.Count(), 2);
+    EXPECT_TRUE(IsInPlayList(L"\u043f\u0435\u0441\u043d\u044f"));
+    EXPECT_EQ(Music().CurrentSong, 1);
+    Music() = MusicState{};
+}
+
+} // namespace
+} // namespace brelvix

@@ -1,0 +1,253 @@
+// The program's windows and window helpers on real windows: the status bar
+// at the screen's own density, the replaced window procedures, the clock,
+// drawing, the cursor and the waits.
+#include "base/twips.h"
+#include "music/mci_win.h"
+#include "music/print_time_win.h"
+#include "saver/session_window_proc_win.h"
+#include "setup/setup_window_proc_win.h"
+#include "statusbar/status_bar_win.h"
+#include "winutil/cursor_win.h"
+#include "winutil/graphics_win.h"
+#include "winutil/message_pump_win.h"
+#include "winutil/window_helpers_win.h"
+
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace brelvix {
+namespace {
+
+using namespace testing;
+
+struct RecordingInput : StatusBarInput {
+    void KeyPressed(int key) override { seen.push_back(L"key " + std::to_wstring(key)); }
+    void MousePressed(int button, int shift) override {
+        seen.push_back(L"press " + std::to_wstring(button) + L"/" + std::to_wstring(shift));
+    }
+    std::vector<std::wstring> seen;
+};
+
+// Runs at 96 dpi with the other tests and again at 120 dpi (BRELVIX_EXPECT_DPI).
+TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
+    ProgramStateScope state;
+    int dpi = GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSX);
+    if (const char* expected = std::getenv("BRELVIX_EXPECT_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(expected));
+    }
+    Program().TwipsX = Program().TwipsY = TwipsPerPixel(dpi);
+    Program().Opt.UsableScreen = true;
+    ASSERT_TRUE(fmci().Load());
+    RecordingInput input;
+    fmci().SetInput(&input);
+    HWND bar = fmci().Handle();
+    SetWindowPos(bar, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    UpdateWindow(bar);
+    RECT client{}, strip = fmci().CaptionStripRect(), knob = fmci().KnobRect();
+    GetClientRect(bar, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(5250, Program().TwipsX));
+    EXPECT_EQ(client.right - strip.right, 4);
+    EXPECT_EQ(strip.top, 4);
+    ScreenCapture shot;
+    RECT s = OnScreen(bar, strip), k = OnScreen(bar, knob);
+    EXPECT_EQ(shot.At(s.left, s.top), RGB(0, 0, 128));        // the strip's navy
+    EXPECT_EQ(shot.At(s.left + 40, s.top + 5), RGB(0, 0, 0)); // the close glyph's X
+    EXPECT_EQ(shot.At(s.left + 42, s.top + 5), RGB(192, 192, 192));
+    EXPECT_EQ(shot.At(k.left, k.top + 6), RGB(255, 255, 255)); // the knob's lit edge
+    EXPECT_EQ(shot.At(k.left + 8, k.top + 6), RGB(0, 0, 0));
+    shot.Save(L"status-bar-" + std::to_wstring(dpi) + L"dpi.bmp");
+
+    ClickAt({s.left + 36, s.top + 8}); // the glyph's edge does not count
+    EXPECT_FALSE(Program().EndSaver);
+    ClickAt({s.left + 44, s.top + 8}, true);
+    EXPECT_FALSE(Program().EndSaver);
+    Program().Opt.UsableScreen = false;
+    ClickAt({s.left + 44, s.top + 8});
+    EXPECT_FALSE(Program().EndSaver);
+    EXPECT_TRUE(input.seen.empty()) << "the strip passes nothing on";
+    Program().Opt.UsableScreen = true;
+    ClickAt({s.left + 44, s.top + 8});
+    EXPECT_TRUE(Program().EndSaver);
+
+    SendMessageW(bar, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(150, 90));
+    SendMessageW(bar, WM_KEYDOWN, VK_F1, 0);
+    EXPECT_EQ(input.seen, (std::vector<std::wstring>{L"press 2/1", L"key 112"}));
+    SendMessageW(bar, WM_CLOSE, 0, 0);
+    SendMessageW(bar, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(SendMessageW(bar, WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_TRUE(IsWindow(bar)) << "only the program's own unload closes the bar";
+    fmci().Unload();
+    EXPECT_FALSE(IsWindow(bar));
+}
+
+// A plain window that counts what reaches its own procedure.
+class CountingWindow {
+  public:
+    CountingWindow() { SetWindowLongPtrW(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)); }
+    ~CountingWindow() { DestroyWindow(wnd_); }
+    HWND Get() const { return wnd_; }
+    static inline std::vector<UINT> seen;
+
+  private:
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        seen.push_back(m);
+        return DefWindowProcW(w, m, wp, lp);
+    }
+    HWND wnd_ = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                nullptr, nullptr, nullptr);
+};
+
+TEST(WindowProcedures, NoticesReachTheMediaStateAndEverythingElseTheWindow) {
+    for (auto [hook, unhook] : {std::pair{HookSessionWindow, UnhookSessionWindow},
+                                std::pair{HookSetupWindow, UnhookSetupWindow}}) {
+        CountingWindow window;
+        hook(window.Get());
+        hook(window.Get()); // a second hook changes nothing
+        const std::tuple<WPARAM, bool, bool> codes[] = {
+            {1, true, false}, {4, false, true}, {2, false, false}, {8, false, false}};
+        for (const auto& [code, ended, aborted] : codes) {
+            Mci() = MciState{};
+            SendMessageW(window.Get(), MM_MCINOTIFY, code, 0);
+            EXPECT_EQ(Mci().SongEnded, ended) << code;
+            EXPECT_EQ(Mci().SongAborted, aborted) << code;
+        }
+        CountingWindow::seen.clear();
+        SendMessageW(window.Get(), WM_USER + 3, 0, 0);
+        EXPECT_EQ(CountingWindow::seen, std::vector<UINT>{WM_USER + 3});
+        unhook(window.Get());
+        Mci() = MciState{};
+        SendMessageW(window.Get(), MM_MCINOTIFY, 1, 0);
+        EXPECT_FALSE(Mci().SongEnded) << "unhooked";
+    }
+    // A window destroyed while hooked takes the hook with it.
+    {
+        CountingWindow gone;
+        HookSessionWindow(gone.Get());
+    }
+    CountingWindow next;
+    HookSessionWindow(next.Get());
+    SendMessageW(next.Get(), MM_MCINOTIFY, 1, 0);
+    EXPECT_TRUE(Mci().SongEnded);
+    UnhookSessionWindow(next.Get());
+}
+
+struct RecordingCommands : SetupWindowCommands {
+    void ShowSetupAbout() override { minimizedAtAbout.push_back(IsIconic(wnd) != FALSE); }
+    void ShowNameStrip(bool visible) override { strip.push_back(visible); }
+    HWND wnd = nullptr;
+    std::vector<bool> minimizedAtAbout, strip;
+};
+
+TEST(WindowProcedures, TheSetupCommandsAboutAndViewSongStatusbar) {
+    ProgramStateScope state;
+    FreshProgramStore fresh;
+    CountingWindow window;
+    RecordingCommands commands;
+    commands.wnd = window.Get();
+    AddSystemMenuItem(window.Get(), kCommandAbout, L"About...", true);
+    AddSystemMenuItem(window.Get(), kCommandViewFilename, L"View song statusbar", false);
+    HookSetupWindow(window.Get());
+    SetSetupWindowCommands(&commands);
+    HMENU menu = GetSystemMenu(window.Get(), FALSE);
+    int count = GetMenuItemCount(menu);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), kCommandViewFilename);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), kCommandAbout);
+    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
+    auto checked = [&] {
+        return (GetMenuState(menu, kCommandViewFilename, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    Program().Opt.ViewFilename = false;
+    for (const wchar_t* stored : {L"True", L"False"}) {
+        EXPECT_EQ(SendMessageW(window.Get(), WM_SYSCOMMAND, kCommandViewFilename, 0), 0);
+        EXPECT_EQ(checked(), Program().Opt.ViewFilename);
+        EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ViewFilename", L""), stored);
+    }
+    EXPECT_EQ(commands.strip, (std::vector<bool>{true, false}));
+    ShowWindow(window.Get(), SW_SHOWMINIMIZED);
+    SendMessageW(window.Get(), WM_SYSCOMMAND, kCommandAbout, 0);
+    EXPECT_EQ(commands.minimizedAtAbout, std::vector<bool>{false});
+    SetSetupWindowCommands(nullptr);
+    UnhookSetupWindow(window.Get());
+}
+
+// A shown top-most window with a device context of its own (a Static
+// control draws through its parent's).
+HWND PlainWindow(int width, int height) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = L"BrelvixTestPlain";
+    RegisterClassW(&wc);
+    HWND wnd = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                               width, height, nullptr, nullptr, wc.hInstance, nullptr);
+    UpdateWindow(wnd);
+    return wnd;
+}
+
+TEST(Drawing, TheClockIsArialOf32PointsYellowOnBlackAndGivenBack) {
+    ResetTextState();
+    HWND wnd = PlainWindow(600, 120);
+    PrintTime(wnd);
+    const TextDrawingState& text = TextState();
+    ASSERT_NE(text.TextDC, nullptr);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(text.TextDC, &metrics);
+    int dpi = GetDeviceCaps(text.TextDC, LOGPIXELSY);
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(32, dpi, 72));
+    Pause(0.1); // Wine puts what was drawn on the screen from its message loop
+    ScreenCapture shot;
+    EXPECT_EQ(shot.At(2, 20), RGB(0, 0, 0)) << "the leading blank is a black box";
+    EXPECT_GT(shot.Count({0, 0, 400, 50}, RGB(255, 255, 0)), 200);
+    HGDIOBJ font = text.TextFont.Get();
+    EndText();
+    EXPECT_EQ(GetObjectType(font), 0u);
+    EXPECT_EQ(text.TextDC, nullptr);
+    PrintTime(nullptr); // no window: nothing drawn, tried again next time
+    EXPECT_EQ(text.TextDC, nullptr);
+    DestroyWindow(wnd);
+}
+
+TEST(Drawing, PenBrushFillAndShrunkenCopies) {
+    HWND wnd = PlainWindow(200, 100);
+    HDC dc = nullptr;
+    BeginDraw(wnd, RGB(0, 0, 255), RGB(192, 192, 192), 1, dc);
+    HBRUSH brush = DrawBrush();
+    HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+    LOGPEN penInfo{};
+    GetObjectW(pen, sizeof penInfo, &penInfo);
+    EXPECT_EQ(penInfo.lopnColor, RGB(192, 192, 192));
+    FillBox(dc, brush, {0, 0, 40, 40});
+    StretchCopy(40, 40, dc, 100, 0, 20, 20, dc); // a quarter of the size
+    EXPECT_EQ(GetPixel(dc, 110, 10), RGB(0, 0, 255));
+    EXPECT_NE(GetPixel(dc, 125, 10), RGB(0, 0, 255));
+    EndDraw(wnd, dc);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    EXPECT_EQ(GetObjectType(pen), 0u);
+    DestroyWindow(wnd);
+}
+
+TEST(Waiting, CursorCountsAndPauses) {
+    HideCursor();
+    int hidden = ShowCursor(FALSE);
+    ShowCursor(TRUE);
+    EXPECT_EQ(hidden, -2);
+    RestoreCursor();
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    ShowCursor(TRUE);
+    HWND wnd = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                               nullptr);
+    PostMessageW(wnd, WM_CLOSE, 0, 0); // the Static class destroys itself on WM_CLOSE
+    ULONGLONG start = GetTickCount64();
+    Pause(0.3);
+    ULONGLONG took = GetTickCount64() - start;
+    EXPECT_GE(took, 290u);
+    EXPECT_LT(took, 600u);
+    EXPECT_FALSE(IsWindow(wnd)) << "messages are dispatched during the wait";
+}
+
+} // namespace
+} // namespace brelvix
