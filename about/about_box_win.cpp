@@ -4,4 +4,6 @@ namespace brelvix {
 
 void ShowAboutBox(bool /*selfClosing*/, int /*iconId*/, const std::wstring& /*hint*/) {}
 
+void ShowSetupAbout(HWND /*setupWnd*/) {}
+
 } // namespace brelvix

@@ -1,6 +1,8 @@
 // The About box, as the running saver and the setup dialog open it.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace brelvix {
@@ -10,5 +12,9 @@ namespace brelvix {
 // built yet: for now this returns at once, and the callers' own steps around
 // it (cursor, mouse reference, top-most status bar) already run.
 void ShowAboutBox(bool selfClosing, int iconId, const std::wstring& hint);
+
+// What the setup dialog's "About..." runs: the box with the dialog's icon,
+// until the user closes it.
+void ShowSetupAbout(HWND setupWnd);
 
 } // namespace brelvix

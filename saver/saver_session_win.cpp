@@ -71,7 +71,7 @@ Wander PlaceStatusBar() {
 void StartFirstSong(const SessionShape& shape) {
     ProgramState& p = Program();
     const std::wstring& file = Music().CurrentFile;
-    SetMousePointer(MousePointer::Hourglass);
+    BusyPointer busy;
     if (FileExists(file)) {
         fmci().SetFileLabel(FileTitleOf(file));
         if (!p.Opt.Mute) {
@@ -85,7 +85,6 @@ void StartFirstSong(const SessionShape& shape) {
             }
         }
     }
-    SetMousePointer(MousePointer::Default);
 }
 
 SessionShape StartSession(bool setupActive) {

@@ -1,6 +1,6 @@
 #include "winutil/mouse_pointer_win.h"
 
-#include <windows.h>
+#include "resources/resource_ids.h"
 
 namespace brelvix {
 namespace {
@@ -28,6 +28,10 @@ bool ApplyMousePointer() {
     }
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     return true;
+}
+
+HCURSOR HandCursor() {
+    return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
 }
 
 } // namespace brelvix
