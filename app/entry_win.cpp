@@ -16,12 +16,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace brelvix {
 namespace {
 
 constexpr wchar_t kCreditsYears[] = L"2024-2026";
 
 void InitialiseProgram() {
+    // The manifest asks for the version 6 controls, with the system's look.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     ProgramState& p = Program();
     p.CreditsYears = kCreditsYears;
     WindowDc screen(nullptr);

@@ -4,12 +4,22 @@
 #include "base/program_state.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
+#include "setup/setup_dialog_win.h"
+#include "setup/setup_window_proc_win.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/message_pump_win.h"
+#include "winutil/mouse_pointer_win.h"
+#include "winutil/window_helpers_win.h"
 
 #include <windows.h>
 
 namespace brelvix {
 namespace {
+
+constexpr wchar_t kSetupAlias[] = L"fsetup";
+// Between passes the loop sleeps until a message comes or this time passes,
+// so the preview's position still moves about ten times a second.
+constexpr DWORD kPassMs = 100;
 
 // The control panel passes its own page's handle; its parent is the dialog
 // that must not be used while ours is open.
@@ -22,6 +32,41 @@ HWND DisableHostWindow(const std::wstring& commandText) {
     return host;
 }
 
+void ShowDialog() {
+    SetupDialog& dialog = fsetup();
+    dialog.Load();
+    HookSetupWindow(dialog.Handle());
+    if (Program().Opt.ViewFilename) {
+        CheckSystemMenuItem(dialog.Handle(), kCommandViewFilename, true);
+    }
+    dialog.Show(SW_SHOWNORMAL);
+    PumpMessages(dialog.Handle());
+}
+
+void StartPreviewSong() {
+    ProgramState& p = Program();
+    const std::wstring& file = Music().CurrentFile;
+    BusyPointer busy;
+    if (FileExists(file) && !p.Opt.Mute) {
+        p.SongError = StartSong(file, fsetup().Handle(), kSetupAlias);
+    }
+}
+
+void RunDialogLoop() {
+    ProgramState& p = Program();
+    HWND dialog = fsetup().Handle();
+    for (;;) {
+        PumpMessages(dialog);
+        if (!p.Opt.Mute && !p.EndSaver) {
+            UpdateMusic(dialog, kSetupAlias);
+        }
+        if (p.EndSaver) {
+            return;
+        }
+        WaitForMessage(kPassMs);
+    }
+}
+
 } // namespace
 
 bool RunSetupMode(std::wstring& commandText, bool hostStep) {
@@ -32,12 +77,19 @@ bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     if (music.CurrentFile.empty()) {
         music.CurrentFile = GetSongPath(1);
     }
-    // The setup dialog is not built yet: the phase ends as if it had closed.
+    ShowDialog();
+    StartPreviewSong();
+    SetupDialog& dialog = fsetup();
+    dialog.SetCurrentName(dialog.SelectedTitle());
+    dialog.PrintName(dialog.CurrentName());
+    RunDialogLoop();
     if (host) {
         EnableWindow(host, TRUE);
         SetForegroundWindow(host);
     }
-    CloseSong(L"fsetup");
+    CloseSong(kSetupAlias);
+    UnhookSetupWindow(dialog.Handle());
+    dialog.Unload();
     Pause(0.3);
     if (!p.SetupRequested) {
         return false;

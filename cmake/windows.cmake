@@ -2,7 +2,7 @@
 enable_language(RC)
 
 set(BRELVIX_WIN_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(BRELVIX_WIN_LIBS user32 gdi32 winmm comdlg32 shell32 advapi32 kernel32)
+set(BRELVIX_WIN_LIBS user32 gdi32 winmm comdlg32 comctl32 shell32 advapi32 kernel32)
 
 target_compile_definitions(brelvix_core PUBLIC ${BRELVIX_WIN_DEFINES})
 

@@ -1,6 +1,7 @@
 #include "music/mci_win.h"
 
 #include "base/program_state.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/message_box_win.h"
 #include "winutil/mouse_pointer_win.h"
 
@@ -64,6 +65,17 @@ void PauseSong(const std::wstring& alias) {
 
 void ResumeSong(const std::wstring& alias) {
     SystemMci().ResumeSong(alias);
+}
+
+long StartSong(const std::wstring& path, HWND window, const std::wstring& alias) {
+    long result = OpenSong(GetShortPath(path), alias);
+    if (Mci().MciIsOpen) {
+        result = PlaySong(window, alias);
+    }
+    if (result != 0) {
+        ShowMciError(result, window);
+    }
+    return result;
 }
 
 LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {

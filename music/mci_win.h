@@ -22,6 +22,11 @@ void CloseSong(const std::wstring& alias);
 void PauseSong(const std::wstring& alias);
 void ResumeSong(const std::wstring& alias);
 
+// Opens and plays the song a playing loop starts with, from the short form of
+// its path. A failure is shown in the error box, owned by the loop's window;
+// the open's or the play's result comes back.
+long StartSong(const std::wstring& path, HWND window, const std::wstring& alias);
+
 // MM_MCINOTIFY as the program's windows take it: the default handling, then
 // the notice's code goes to OnMciNotify(Mci(), ...).
 LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam);

@@ -97,6 +97,23 @@ bool SongCollection::Add(clsItemSong item) {
     return true;
 }
 
+void SongCollection::RemoveAt(int position) {
+    if (!EntryAt(items_, position)) {
+        return;
+    }
+    auto item = items_.begin() + (position - 1);
+    keys_.erase(fold_(item->Title));
+    items_.erase(item);
+}
+
+std::vector<std::wstring> SongCollection::Paths() const {
+    std::vector<std::wstring> paths;
+    for (const auto& item : items_) {
+        paths.push_back(item.PathFilename);
+    }
+    return paths;
+}
+
 void SongCollection::Clear() {
     items_.clear();
     keys_.clear();

@@ -36,7 +36,10 @@ class SongCollection {
     int Count() const { return static_cast<int>(items_.size()); }
     // False, and nothing added, when the title is taken or the list is full.
     bool Add(clsItemSong item);
+    // Nothing happens for a position that is not there.
+    void RemoveAt(int position);
     void Clear();
+    std::vector<std::wstring> Paths() const;
 
     // Empty texts or false for positions and keys that are not there.
     std::wstring PathAt(int position) const;

@@ -75,14 +75,8 @@ void StartFirstSong(const SessionShape& shape) {
     if (FileExists(file)) {
         fmci().SetFileLabel(FileTitleOf(file));
         if (!p.Opt.Mute) {
-            p.SongError = OpenSong(GetShortPath(file), shape.alias);
-            if (Mci().MciIsOpen) {
-                p.SongError = PlaySong(shape.notifyWindow, shape.alias);
-            }
-            if (p.SongError != 0) {
-                // Owned by the session window, so it shows above the saver.
-                ShowMciError(p.SongError, shape.notifyWindow);
-            }
+            // An error box owned by the session window shows above the saver.
+            p.SongError = StartSong(file, shape.notifyWindow, shape.alias);
         }
     }
 }

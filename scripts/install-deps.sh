@@ -8,7 +8,7 @@ PACKAGES=(
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-utils imagemagick
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-    sox lame fonts-liberation2
+    sox lame fonts-liberation2 fonts-wine
 )
 
 missing=()

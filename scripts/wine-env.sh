@@ -36,8 +36,12 @@ ALSA
         "$BRELVIX_SCRIPTS/wine-run" wineboot -i >/dev/null 2>&1
     fi
     if [ ! -f "$BRELVIX_WINE_DIR/prefix/.fonts" ]; then
-        # Wine has none of the faces the program asks for; the Liberation
-        # faces have their metrics, so text is laid out as on Windows.
+        # Wine's own faces (Tahoma, MS Sans Serif, the Marlett glyphs of
+        # caption buttons) are only found inside the prefix; Arial and Times
+        # New Roman it has not at all, and the Liberation faces have their
+        # metrics, so text is laid out as on Windows.
+        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon \
+            "$BRELVIX_WINE_DIR/prefix/drive_c/windows/Fonts/" 2>/dev/null
         local face
         for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" \
             "Courier New=Liberation Mono"; do

@@ -29,18 +29,6 @@ HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold) {
                        DEFAULT_PITCH, face);
 }
 
-HGDIOBJ LoadArtwork(int id) {
-    return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
-}
-
-void DrawBitmapAt(HDC dc, HGDIOBJ bitmap, int x, int y) {
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    MemoryDc source(CreateCompatibleDC(dc));
-    SelectedObject selected(source.Get(), bitmap);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
-}
-
 void DrawRaisedBlock(HDC dc, RECT r) {
     FillSolid(dc, r, kFaceGrey);
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
@@ -84,9 +72,9 @@ bool StatusBar::Load() {
 }
 
 void StatusBar::MakeLook() {
-    look_.skin.Reset(LoadArtwork(IDB_SKIN));
-    look_.knob.Reset(LoadArtwork(IDB_KNOB));
-    look_.strip.Reset(LoadArtwork(IDB_CAPTION_STRIP));
+    look_.skin.Reset(LoadBitmapResource(IDB_SKIN));
+    look_.knob.Reset(LoadBitmapResource(IDB_KNOB));
+    look_.strip.Reset(LoadBitmapResource(IDB_CAPTION_STRIP));
     const LabelLook* labels[] = {&kFileLabel, &kPositionLabel, &kLengthLabel};
     GdiObject* fonts[] = {&look_.fileFont, &look_.positionFont, &look_.lengthFont};
     for (int i = 0; i < 3; ++i) {
@@ -159,7 +147,7 @@ void StatusBar::DrawFace(HDC dc) const {
     GetClientRect(Handle(), &client);
     FillSolid(dc, client, kFormGrey);
     if (look_.skin) {
-        DrawBitmapAt(dc, look_.skin.Get(), 0, 0);
+        DrawBitmap(dc, look_.skin.Get(), 0, 0);
     } else {
         DrawRaisedBlock(dc, client);
     }
@@ -168,13 +156,13 @@ void StatusBar::DrawFace(HDC dc) const {
     DrawLabel(dc, kLengthLabel, look_.lengthFont.Get(), length_);
     RECT knob = KnobRect();
     if (look_.knob) {
-        DrawBitmapAt(dc, look_.knob.Get(), knob.left, knob.top);
+        DrawBitmap(dc, look_.knob.Get(), knob.left, knob.top);
     } else {
         DrawRaisedBlock(dc, knob);
     }
     RECT strip = CaptionStripRect();
     if (look_.strip) {
-        DrawBitmapAt(dc, look_.strip.Get(), strip.left, strip.top);
+        DrawBitmap(dc, look_.strip.Get(), strip.left, strip.top);
     } else {
         DrawPlainStrip(dc, strip);
     }

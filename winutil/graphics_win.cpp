@@ -127,6 +127,18 @@ void FillBox(HDC dc, HBRUSH brush, const RECT& rect) {
     FillRect(dc, &rect, brush);
 }
 
+HGDIOBJ LoadBitmapResource(int id) {
+    return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    MemoryDc source(CreateCompatibleDC(dc));
+    SelectedObject selected(source.Get(), bitmap);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+}
+
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     COLORREF old = SetDCBrushColor(dc, colour);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));

@@ -71,6 +71,11 @@ HBRUSH DrawBrush();
 
 void FillBox(HDC dc, HBRUSH brush, const RECT& rect);
 
+// A bitmap of the program's resources, or nullptr.
+HGDIOBJ LoadBitmapResource(int id);
+// Draws the whole bitmap with its top-left corner at (x, y).
+void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y);
+
 // Fills the rectangle with a solid colour, no brush to keep.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 

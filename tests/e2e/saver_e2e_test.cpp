@@ -150,8 +150,18 @@ TEST_F(SaverRun, OnlyKeysAndPlainLeftClicksEndItAndF1ComesBackThroughTheSetup) {
     PostMessageW(cover, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(300, 400));
     EXPECT_FALSE(EndsWithin(800));
     PressKey(VK_F1);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(cover); }, 5000));
-    ASSERT_TRUE(WaitUntil([&] { return Bar() != nullptr; }, 10000)) << "the saver comes back";
+    HWND setup = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return (setup = FindWindowW(kFormClassName, L"Brelvix")) && IsWindowVisible(setup) &&
+                   !Cover();
+        },
+        10000));
+    SetForegroundWindow(setup);
+    PressKeys({VK_MENU, 'U'}); // Mute, then OK by its mnemonic
+    PressKeys({VK_MENU, 'O'});
+    ASSERT_TRUE(WaitUntil([&] { return Cover() && Bar(); }, 10000)) << "the saver comes back";
+    EXPECT_EQ(Read(L"Mute"), L"True");
     Pause(0.5);
     ClickAt({300, 400});
     EXPECT_TRUE(EndsWithin(5000));

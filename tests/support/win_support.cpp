@@ -200,14 +200,19 @@ bool Scr::ShowsAWindow(DWORD timeoutMs) {
     return Window() != nullptr;
 }
 
-void PressKey(WORD key) {
-    INPUT in[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        in[i].type = INPUT_KEYBOARD;
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> in(keys.size() * 2);
+    std::size_t i = 0;
+    for (WORD key : keys) {
         in[i].ki.wVk = key;
-        in[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+        in[in.size() - 1 - i].ki.wVk = key;
+        in[in.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+        ++i;
     }
-    Send({in[0], in[1]});
+    for (auto& input : in) {
+        input.type = INPUT_KEYBOARD;
+    }
+    Send(in);
 }
 
 void ClickAt(POINT screen, bool right) {

@@ -8,6 +8,7 @@
 #include "winutil/registry_store_win.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -100,7 +101,11 @@ class Scr : public ChildProcess {
     bool ShowsAWindow(DWORD timeoutMs = 30000);
 };
 
-void PressKey(WORD virtualKey);
+// Presses the keys in order and lets them go in reverse: {VK_CONTROL, VK_DOWN}.
+void PressKeys(std::initializer_list<WORD> keys);
+inline void PressKey(WORD key) {
+    PressKeys({key});
+}
 void ClickAt(POINT screen, bool right = false);
 // Presses the left button at from, moves to to in steps, releases.
 void DragMouse(POINT from, POINT to);

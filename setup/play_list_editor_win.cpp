@@ -1,0 +1,178 @@
+#include "setup/play_list_editor_win.h"
+
+#include "base/input_codes.h"
+#include "base/program_state.h"
+#include "music/mci_win.h"
+#include "music/playlist_win.h"
+#include "setup/file_dialog_win.h"
+#include "setup/play_list_order.h"
+#include "winutil/file_helpers_win.h"
+#include "winutil/message_box_win.h"
+#include "winutil/mouse_pointer_win.h"
+#include "winutil/registry_store_win.h"
+
+namespace brelvix {
+namespace {
+
+constexpr wchar_t kSetupAlias[] = L"fsetup";
+constexpr wchar_t kFilter[] =
+    L"Audio MP3 (*.mp3)|*.mp3|File midi (*.mid)|*.mid|File wave (*.wav)|*.wav";
+constexpr UINT kConfirm = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+
+bool Confirmed(HWND owner, const wchar_t* question, const wchar_t* caption) {
+    return ShowMessageBox(owner, question, caption, kConfirm) == IDYES;
+}
+
+void Enable(HWND control, bool enabled) {
+    EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+} // namespace
+
+void PlayListEditor::Add() {
+    std::wstring fileName = L"*.mp3";
+    int filterIndex = 1;
+    auto paths = ShowOpenDialog(parts_.dialog, kFilter, L"Add file", fileName, parts_.LastFolder,
+                                L"", true, true, filterIndex);
+    if (paths.front().empty()) {
+        return;
+    }
+    for (const auto& path : paths) {
+        if (Music().PlayList.Count() >= SongCollection::kMaxEntries &&
+            !IsInPlayList(FileTitleOf(path))) {
+            // The list cannot grow: the rest of the choice is not added.
+            ShowMessageBox(parts_.dialog, L"Overflow", Program().AppTitle, MB_OK | MB_ICONSTOP);
+            return;
+        }
+        AddSong(path);
+    }
+}
+
+void PlayListEditor::AddSong(const std::wstring& path) {
+    std::wstring title = FileTitleOf(path);
+    if (IsInPlayList(title)) {
+        ShowMessageBox(parts_.dialog, L"This song is already in the play-list\r\r" + title, L"Add",
+                       MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    parts_.ListChanged = true;
+    Music().PlayList.Add({path, title});
+    ++Music().LocalSongCount;
+    int row = parts_.list.Append(title);
+    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow()));
+}
+
+void PlayListEditor::Remove() {
+    int row = parts_.list.Selected();
+    if (row < 0) {
+        Enable(parts_.removeButton, false);
+        return;
+    }
+    if (!Confirmed(parts_.dialog, L"Remove selected song from play-list ?", L"Remove")) {
+        return;
+    }
+    CloseSong(kSetupAlias);
+    parts_.ListChanged = true;
+    int rows = parts_.list.Count();
+    Music().PlayList.RemoveAt(row + 1);
+    parts_.list.Remove(row);
+    Music().LocalSongCount = Music().PlayList.Count();
+    parts_.ReplayRequested = true;
+    parts_.list.Select(RowAfterRemove(row, rows));
+    ListClicked();
+}
+
+void PlayListEditor::Clear() {
+    if (parts_.list.Selected() < 0) {
+        Enable(parts_.clearButton, false);
+        return;
+    }
+    if (!Confirmed(parts_.dialog, L"Remove all songs from play-list ?", L"Clear")) {
+        return;
+    }
+    CloseSong(kSetupAlias);
+    parts_.ListChanged = true;
+    Music().PlayList.Clear();
+    parts_.list.Empty();
+    parts_.strip.Clear();
+    parts_.strip.PrintName(L" ");
+    SetWindowTextW(parts_.statusLabel, L"");
+}
+
+void PlayListEditor::ArrowPressed(bool up, int button, int shift) {
+    int row = parts_.list.Selected();
+    if (row < 0) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    if (button != kButtonLeft || shift != kShiftNone) {
+        return;
+    }
+    int newRow = up ? row - 1 : row + 1;
+    if (newRow >= 0 && newRow < parts_.list.Count()) {
+        MoveSong(parts_.list.Text(row), newRow, up);
+    }
+}
+
+void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
+    BusyPointer busy;
+    ProgramState& p = Program();
+    p.IgnoreListClick = true;
+    parts_.ListChanged = true;
+    int savedTop = parts_.list.TopRow();
+    Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
+    Music().LocalSongCount = Music().PlayList.Count();
+    // Only the moved row changes place: the list need not be built again.
+    parts_.list.Move(up ? newRow + 1 : newRow - 1, newRow);
+    Music().CurrentSong = newRow;
+    parts_.list.Select(newRow);
+    ListClicked();
+    parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow));
+    p.IgnoreListClick = false;
+}
+
+bool PlayListEditor::ListKey(int keyCode, int shift) {
+    if (shift != kShiftCtrl || (keyCode != kKeyUp && keyCode != kKeyDown)) {
+        return false;
+    }
+    ArrowPressed(keyCode == kKeyUp, kButtonLeft, kShiftNone);
+    return true;
+}
+
+void PlayListEditor::ListClicked() {
+    int row = parts_.list.Selected();
+    if (row > -1) {
+        Enable(parts_.okButton, true);
+    }
+    if (row == -1 || Program().IgnoreListClick) {
+        return;
+    }
+    Enable(parts_.removeButton, true);
+    // Clear is disabled by a press with no selection; a selection brings it back.
+    Enable(parts_.clearButton, true);
+    if (row == Music().CurrentSong && !parts_.ReplayRequested) {
+        return;
+    }
+    PlaySelected(row);
+}
+
+void PlayListEditor::PlaySelected(int row) {
+    BusyPointer busy;
+    parts_.CurrentName = parts_.list.Text(row);
+    parts_.strip.Clear();
+    parts_.strip.PrintName(parts_.CurrentName);
+    ProgramStore().Write(kSectionSetting, L"MusicFile", GetSongPath(row + 1));
+    CloseSong(kSetupAlias);
+    parts_.ReplayRequested = false;
+    MusicState& music = Music();
+    music.CurrentSong = row;
+    music.CurrentFile = GetSongPath(row + 1);
+    if (FileExists(music.CurrentFile) && !Program().Opt.Mute) {
+        OpenSong(GetShortPath(music.CurrentFile), kSetupAlias);
+        if (Mci().MciIsOpen) {
+            PlaySong(parts_.dialog, kSetupAlias);
+        }
+    }
+}
+
+} // namespace brelvix

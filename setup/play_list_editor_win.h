@@ -1,0 +1,56 @@
+// The setup dialog's play-list: adding songs through the file-open dialog,
+// removing one or all, moving one up or down, and playing the song whose row
+// the user selects.
+#pragma once
+
+#include "setup/name_strip_win.h"
+#include "setup/song_list_win.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace brelvix {
+
+// The parts of the dialog the play-list's handling works on.
+struct SetupParts {
+    HWND dialog = nullptr;
+    SongList list;
+    NameStrip strip;
+    HWND okButton = nullptr;
+    HWND removeButton = nullptr;
+    HWND clearButton = nullptr;
+    HWND statusLabel = nullptr;
+    // The list was edited since the dialog was loaded: OK stores it anew.
+    bool ListChanged = false;
+    // After a removal the newly selected row plays even when its number is
+    // the current song's.
+    bool ReplayRequested = false;
+    std::wstring LastFolder;
+    std::wstring CurrentName;
+};
+
+class PlayListEditor {
+  public:
+    explicit PlayListEditor(SetupParts& parts) : parts_(parts) {}
+
+    void Add();
+    void Remove();
+    void Clear();
+    // A press on an arrow: a plain left press moves the selected song.
+    void ArrowPressed(bool up, int button, int shift);
+    // Every change of the list's selection, by the user or by code.
+    void ListClicked();
+    // A key down in the list; true when it was Ctrl+Up or Ctrl+Down, which
+    // move the song instead of the selection.
+    bool ListKey(int keyCode, int shift);
+
+  private:
+    void AddSong(const std::wstring& path);
+    void MoveSong(const std::wstring& title, int newRow, bool up);
+    void PlaySelected(int row);
+
+    SetupParts& parts_;
+};
+
+} // namespace brelvix

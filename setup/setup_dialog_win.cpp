@@ -1,0 +1,319 @@
+#include "setup/setup_dialog_win.h"
+
+#include "about/about_box_win.h"
+#include "base/program_state.h"
+#include "base/twips.h"
+#include "music/mci_win.h"
+#include "music/playlist_win.h"
+#include "resources/resource_ids.h"
+#include "setup/setup_layout.h"
+#include "winutil/graphics_win.h"
+#include "winutil/input_codes_win.h"
+#include "winutil/mouse_pointer_win.h"
+#include "winutil/registry_store_win.h"
+#include "winutil/window_helpers_win.h"
+
+#include <windowsx.h>
+
+namespace brelvix {
+namespace {
+
+constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr wchar_t kSetupAlias[] = L"fsetup";
+
+RECT PixelsOf(const ControlSpec& spec) {
+    const ProgramState& p = Program();
+    int left = spec.left + (spec.inFrame ? kFrameLeft : 0);
+    int top = spec.top + (spec.inFrame ? kFrameTop : 0);
+    RECT r{TwipsToPixels(left, p.TwipsX), TwipsToPixels(top, p.TwipsY), 0, 0};
+    r.right = r.left + TwipsToPixels(spec.width, p.TwipsX);
+    r.bottom = r.top + TwipsToPixels(spec.height, p.TwipsY);
+    return r;
+}
+
+struct StandardControl {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+StandardControl StandardFor(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Frame:
+        return {L"Button", BS_GROUPBOX, 0};
+    case ControlKind::List:
+        return {L"ListBox", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {L"Button", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::CheckBox:
+        return {L"Button", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    default:
+        return {L"Static", SS_LEFT, 0};
+    }
+}
+
+// The system's dialog font: a control made with CreateWindowEx would get the
+// bitmap system font.
+HGDIOBJ DialogFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+// The outer size for the designed inner width and the given outer height.
+SIZE OuterSize(int heightTwips) {
+    const ProgramState& p = Program();
+    RECT r{0, 0, TwipsToPixels(kSetupClientWidthTwips, p.TwipsX), 0};
+    AdjustWindowRectEx(&r, kDialogStyle, FALSE, 0);
+    return {r.right - r.left, TwipsToPixels(heightTwips, p.TwipsY)};
+}
+
+} // namespace
+
+bool SetupDialog::Load() {
+    ProgramState& p = Program();
+    parts_.ListChanged = false;
+    parts_.ReplayRequested = false;
+    parts_.LastFolder.clear();
+    parts_.CurrentName.clear();
+    SIZE size = OuterSize(kSetupHeightWithStripTwips);
+    int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    if (!CreateForm(WS_EX_CONTROLPARENT, kDialogStyle, p.AppTitle, left, top, size.cx, size.cy,
+                    nullptr)) {
+        return false;
+    }
+    parts_.dialog = Handle();
+    MakeControls();
+    SetSetupView(this);
+    SetSetupWindowCommands(this);
+    FillFromOptions();
+    AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
+    AddSystemMenuItem(Handle(), kCommandViewFilename, L"View song statusbar", false);
+    return true;
+}
+
+void SetupDialog::MakeControls() {
+    font_.Reset(DialogFont());
+    for (const ControlSpec& spec : kSetupControls) {
+        MakeControl(spec);
+    }
+    parts_.list.Attach(GetDlgItem(Handle(), kIdList));
+    parts_.okButton = GetDlgItem(Handle(), kIdOk);
+    parts_.removeButton = GetDlgItem(Handle(), kIdRemove);
+    parts_.clearButton = GetDlgItem(Handle(), kIdClear);
+    parts_.statusLabel = GetDlgItem(Handle(), kIdStatus);
+}
+
+void SetupDialog::MakeControl(const ControlSpec& spec) {
+    RECT r = PixelsOf(spec);
+    if (spec.id == kIdNameStrip) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        r.right = client.right; // as wide as the dialog's inside
+        parts_.strip.Create(Handle(), spec.id, r, static_cast<HFONT>(font_.Get()));
+        return;
+    }
+    if (spec.kind == ControlKind::Picture) {
+        bool up = spec.id == kIdUp;
+        PictureBox& arrow = up ? up_ : down_;
+        GdiObject& bitmap = up ? upArrow_ : downArrow_;
+        arrow.Create(Handle(), spec.id, r, RGB(255, 255, 255));
+        bitmap.Reset(LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN));
+        DrawBitmap(arrow.Dc(), bitmap.Get(), 0, 0);
+        arrow.SetCursor(HandCursor());
+        arrow.SetPresses(this);
+        return;
+    }
+    StandardControl kind = StandardFor(spec.kind);
+    HWND control = CreateWindowExW(
+        kind.exStyle, kind.className, spec.caption, WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style,
+        r.left, r.top, r.right - r.left, r.bottom - r.top, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+}
+
+void SetupDialog::FillFromOptions() {
+    const Options& opt = Program().Opt;
+    parts_.list.Fill(Music().PlayList);
+    SetCheck(kIdMute, opt.Mute);
+    SetCheck(kIdOnlyMusic, opt.UsableScreen);
+    if (!opt.UsableScreen) {
+        SetCheck(kIdBlack, opt.BlackScreen);
+        SetCheck(kIdMouse, opt.MouseMove);
+    }
+    MusicState& music = Music();
+    if (parts_.list.Count() > 0 && music.CurrentSong < 0) {
+        music.CurrentSong = 0;
+    }
+    if (music.CurrentSong > -1) {
+        Program().IgnoreListClick = true;
+        parts_.list.Select(music.CurrentSong);
+        editor_.ListClicked();
+        Program().IgnoreListClick = false;
+    }
+    ViewLabels(opt.ViewFilename);
+}
+
+std::wstring SetupDialog::SelectedTitle() const {
+    return parts_.list.Text(parts_.list.Selected());
+}
+
+void SetupDialog::ViewLabels(bool flag) {
+    SIZE size = OuterSize(flag ? kSetupHeightWithStripTwips : kSetupHeightWithoutStripTwips);
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(parts_.strip.Handle(), flag ? SW_SHOW : SW_HIDE);
+    ShowWindow(parts_.statusLabel, flag ? SW_HIDE : SW_SHOW);
+}
+
+void SetupDialog::ShowSong(const std::wstring& name, int row) {
+    parts_.CurrentName = name;
+    PrintName(name);
+    parts_.list.Select(row);
+    editor_.ListClicked();
+}
+
+void SetupDialog::SetPercent(int percent, const std::wstring& positionText) {
+    std::wstring status = positionText + L" / " + Mci().SongLengthText;
+    SetWindowTextW(parts_.statusLabel, status.c_str());
+    parts_.strip.ShowProgress(percent);
+    PrintName(parts_.CurrentName);
+}
+
+void SetupDialog::ShowSetupAbout() {
+    brelvix::ShowSetupAbout(Handle());
+}
+
+bool SetupDialog::Checked(int id) const {
+    return IsDlgButtonChecked(Handle(), id) == BST_CHECKED;
+}
+
+// A value changed by code runs the box's click handling, as a click would.
+void SetupDialog::SetCheck(int id, bool value) {
+    if (Checked(id) != value) {
+        CheckDlgButton(Handle(), id, value ? BST_CHECKED : BST_UNCHECKED);
+        OnCheckBox(id);
+    }
+}
+
+void SetupDialog::OnCheckBox(int id) {
+    Options& opt = Program().Opt;
+    bool value = Checked(id);
+    if (id == kIdBlack) {
+        opt.BlackScreen = value;
+    } else if (id == kIdMouse) {
+        opt.MouseMove = value;
+    } else if (id == kIdOnlyMusic) {
+        opt.UsableScreen = value;
+        if (value) {
+            SetCheck(kIdBlack, false);
+            SetCheck(kIdMouse, false);
+        }
+        EnableWindow(GetDlgItem(Handle(), kIdBlack), !value);
+        EnableWindow(GetDlgItem(Handle(), kIdMouse), !value);
+    } else if (id == kIdMute) {
+        opt.Mute = value;
+        if (value) {
+            parts_.strip.Clear();
+            PrintName(parts_.CurrentName);
+            SetWindowTextW(parts_.statusLabel, L"");
+            PauseSong(kSetupAlias);
+        } else {
+            ResumeSong(kSetupAlias);
+        }
+    }
+}
+
+void SetupDialog::OnOk() {
+    ProgramState& p = Program();
+    MusicState& music = Music();
+    music.CurrentSong = parts_.list.Selected() < 0 ? 0 : parts_.list.Selected();
+    SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), parts_.ListChanged,
+                                 music.PlayList.Paths()});
+    if (parts_.ListChanged) {
+        music.LocalSongCount = music.PlayList.Count();
+    }
+    p.EndSaver = true;
+}
+
+void SetupDialog::OnCommand(int id, int code) {
+    switch (id) {
+    case kIdList:
+        if (code == LBN_SELCHANGE) {
+            editor_.ListClicked();
+        }
+        break;
+    case kIdAdd:
+        editor_.Add();
+        break;
+    case kIdRemove:
+        editor_.Remove();
+        break;
+    case kIdClear:
+        editor_.Clear();
+        break;
+    case kIdMute:
+    case kIdBlack:
+    case kIdMouse:
+    case kIdOnlyMusic:
+        OnCheckBox(id);
+        break;
+    case kIdOk:
+        OnOk();
+        break;
+    case kIdCancel:
+        Program().EndSaver = true;
+        break;
+    default:
+        break; // Enter's IDOK among them: OK is not the default button
+    }
+}
+
+void SetupDialog::Pressed(int id, int button, int shift) {
+    editor_.ArrowPressed(id == kIdUp, button, shift);
+}
+
+LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_VKEYTOITEM:
+        // -2: the key was handled here; -1: the list does its own.
+        return editor_.ListKey(LOWORD(wParam), KeyboardShiftState()) ? -2 : -1;
+    case WM_CTLCOLORSTATIC:
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
+        return 1;
+    }
+    case WM_SETFOCUS:
+        SetFocus(parts_.list.Handle());
+        return 0;
+    case WM_CLOSE:
+        // The close box ends the dialog; the setup loop unloads it.
+        Program().EndSaver = true;
+        return 0;
+    default:
+        return Default(msg, wParam, lParam);
+    }
+}
+
+void SetupDialog::OnDestroyed() {
+    SetSetupView(nullptr);
+    SetSetupWindowCommands(nullptr);
+    font_.Reset();
+}
+
+SetupDialog& fsetup() {
+    static SetupDialog dialog;
+    return dialog;
+}
+
+} // namespace brelvix

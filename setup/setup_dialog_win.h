@@ -1,0 +1,66 @@
+// fsetup: the setup dialog. It lists the play-list, plays the selected song,
+// edits the list, sets the options, and stores everything on OK.
+#pragma once
+
+#include "music/song_views.h"
+#include "setup/play_list_editor_win.h"
+#include "setup/setup_window_proc_win.h"
+#include "winutil/handles_win.h"
+#include "winutil/picture_box_win.h"
+#include "winutil/window_win.h"
+
+#include <string>
+
+namespace brelvix {
+
+class SetupDialog final : public Window,
+                          public SetupView,
+                          public SetupWindowCommands,
+                          private PictureBox::Presses {
+  public:
+    // Creates the dialog hidden and fills it from the options and the play-list.
+    bool Load();
+
+    // The song-name strip shown (taller dialog) or the status label instead.
+    void ViewLabels(bool flag);
+    void PrintName(const std::wstring& name) { parts_.strip.PrintName(name); }
+    const std::wstring& CurrentName() const { return parts_.CurrentName; }
+    void SetCurrentName(const std::wstring& name) { parts_.CurrentName = name; }
+    std::wstring SelectedTitle() const;
+
+    // What the music layer shows here.
+    void ClearName() override { parts_.strip.Clear(); }
+    void ShowSong(const std::wstring& name, int row) override;
+    void SetPercent(int percent, const std::wstring& positionText) override;
+
+    // The system-menu commands.
+    void ShowSetupAbout() override;
+    void ShowNameStrip(bool visible) override { ViewLabels(visible); }
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+
+  private:
+    void MakeControls();
+    void MakeControl(const struct ControlSpec& spec);
+    void FillFromOptions();
+    void OnCommand(int id, int code);
+    void OnCheckBox(int id);
+    void SetCheck(int id, bool value);
+    bool Checked(int id) const;
+    void OnOk();
+    void Pressed(int id, int button, int shift) override;
+
+    SetupParts parts_;
+    PlayListEditor editor_{parts_};
+    PictureBox up_;
+    PictureBox down_;
+    GdiObject font_;
+    GdiObject upArrow_;
+    GdiObject downArrow_;
+};
+
+SetupDialog& fsetup();
+
+} // namespace brelvix
