@@ -34,16 +34,16 @@ std::size_t FileKeyNumber(const std::wstring& key) {
 
 // A key number that no read of the list reaches (a load reads at most
 // "LocalFile32767") and that no key of the section holds yet.
-std::size_t FirstSpareKey(const std::vector<std::wstring>& keys) {
+std::size_t FirstSpareKey(const SectionValues& keys) {
     std::size_t last = kMaxStoredSongs;
     for (const auto& key : keys) {
-        last = std::max(last, FileKeyNumber(key));
+        last = std::max(last, FileKeyNumber(key.first));
     }
     return last + 1;
 }
 
 void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) {
-    std::size_t spare = FirstSpareKey(store.KeysOf(kSectionFileList));
+    std::size_t spare = FirstSpareKey(store.ValuesOf(kSectionFileList));
     for (std::size_t n = 1; n <= paths.size(); ++n) {
         std::wstring old = store.Read(kSectionFileList, FileKey(n), L"");
         if (!old.empty() && old != paths[n - 1]) {
@@ -54,10 +54,10 @@ void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) 
         store.Write(kSectionFileList, FileKey(n), paths[n - 1]);
     }
     store.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
-    for (const auto& key : store.KeysOf(kSectionFileList)) {
-        std::size_t n = FileKeyNumber(key);
+    for (const auto& key : store.ValuesOf(kSectionFileList)) {
+        std::size_t n = FileKeyNumber(key.first);
         if (n == 0 || n > paths.size()) {
-            store.DeleteKey(kSectionFileList, key);
+            store.DeleteKey(kSectionFileList, key.first);
         }
     }
 }

@@ -2,6 +2,7 @@
 // boolean, and the order in which options are loaded and saved.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@ inline constexpr wchar_t kSectionSetting[] = L"Setting";
 inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
 // The play-list holds at most this many songs.
 inline constexpr int kMaxStoredSongs = 32767;
+
+using SectionValues = std::map<std::wstring, std::wstring>;
 
 // Application -> section -> key -> text. The application key is fixed when the
 // store is made. Read gives the fallback only for an absent key; a value that
@@ -24,8 +27,9 @@ class SettingsStore {
     virtual void Write(std::wstring_view section, std::wstring_view key,
                        std::wstring_view value) = 0;
     virtual void DeleteKey(std::wstring_view section, std::wstring_view key) = 0;
-    // The names of the keys the section holds, in no particular order.
-    virtual std::vector<std::wstring> KeysOf(std::wstring_view section) = 0;
+    // Every key of the section with its text at once (a long play-list is
+    // read in one pass); names lower-cased, since keys ignore case.
+    virtual SectionValues ValuesOf(std::wstring_view section) = 0;
 };
 
 bool ParseBool(std::wstring_view text);

@@ -4,14 +4,16 @@
 #  - a running Brelvix.scr in each saver mode, muted and playing, sampled
 #    from /proc over BENCH_SECONDS (default 20), the Wine server's share
 #    included, beside Wine's sound path alone;
-#  - the pass period of the saver's loop, watched from outside (pass_bench.exe).
+#  - the pass period of the saver's loop, watched from outside (pass_bench.exe);
+#  - the setup dialog: its processor time, open idle and playing, and its
+#    times with long play-lists (setup_bench.exe).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${BENCH_SECONDS:-20}
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench setup_bench >/dev/null
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
@@ -71,11 +73,11 @@ settings() {  # a play-list of the three songs, then the settings given as key=v
     done
 }
 
-measure_saver() {  # label, then the settings as key=value
-    local label=$1
-    shift
+measure_saver() {  # label, switch, then the settings as key=value
+    local label=$1 switch=$2
+    shift 2
     settings "$@"
-    run "$root/build/win64/bin/Brelvix.scr" /S &
+    run "$root/build/win64/bin/Brelvix.scr" "$switch" &
     local launcher=$!
     sleep 3
     local pid server
@@ -100,10 +102,12 @@ measure_saver() {  # label, then the settings as key=value
 echo "== Running saver (three 10 s WAVs, which Wine plays in about 3 s each)"
 # Muted, the figures are the saver's own; playing, they include Wine's sound
 # path, which feeds the null device as fast as it takes the data.
-measure_saver "full-screen saver, muted" UsableScreen=False BlackScreen=True Mute=True
-measure_saver "usable-screen saver, muted" UsableScreen=True Mute=True
-measure_saver "full-screen saver, playing" UsableScreen=False BlackScreen=True
-measure_saver "usable-screen saver, playing" UsableScreen=True
+measure_saver "full-screen saver, muted" /S UsableScreen=False BlackScreen=True Mute=True
+measure_saver "usable-screen saver, muted" /S UsableScreen=True Mute=True
+measure_saver "full-screen saver, playing" /S UsableScreen=False BlackScreen=True
+measure_saver "usable-screen saver, playing" /S UsableScreen=True
+measure_saver "setup dialog, muted" /C Mute=True
+measure_saver "setup dialog, playing" /C
 
 echo "== Wine's sound path alone: a WAV played through MCI by a program that only waits"
 server=$(our_wineserver)
@@ -115,3 +119,6 @@ echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"
 echo "== Pass period of the full-screen saver's loop (${seconds} s)"
 settings UsableScreen=False
 run "$root/build/win64/bin/pass_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" "$seconds" | tr -d '\r'
+
+echo "== The setup dialog with long play-lists"
+run "$root/build/win64/bin/setup_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" | tr -d '\r'

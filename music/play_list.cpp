@@ -27,7 +27,7 @@ void AddStoredPath(MusicState& music, FileQueries& files, const std::wstring& pa
         return;
     }
     TextFold fold = music.PlayList.Fold();
-    if (fold(path) == fold(musicFile)) {
+    if (!musicFile.empty() && fold(path) == fold(musicFile)) {
         music.CurrentSong = music.PlayList.Count() - 1;
         music.CurrentFile = musicFile;
     }
@@ -160,11 +160,13 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
         music.CurrentFile = musicFile;
         return;
     }
+    SectionValues stored = store.ValuesOf(kSectionFileList);
     for (int n = 1; n <= count; ++n) {
-        std::wstring path = store.Read(kSectionFileList, L"LocalFile" + std::to_wstring(n), L"");
-        if (path.empty()) {
+        auto value = stored.find(L"localfile" + std::to_wstring(n));
+        if (value == stored.end() || value->second.empty()) {
             continue;
         }
+        const std::wstring& path = value->second;
         AddStoredPath(music, files, path, musicFile);
         ++music.LocalSongCount;
     }

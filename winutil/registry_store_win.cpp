@@ -1,6 +1,7 @@
 #include "winutil/registry_store_win.h"
 
 #include "base/program_state.h"
+#include "base/text_value.h"
 #include "winutil/handles_win.h"
 
 #include <windows.h>
@@ -71,27 +72,36 @@ void RegistryStore::DeleteKey(std::wstring_view section, std::wstring_view key) 
     }
 }
 
-std::vector<std::wstring> RegistryStore::KeysOf(std::wstring_view section) {
-    std::vector<std::wstring> keys;
+SectionValues RegistryStore::ValuesOf(std::wstring_view section) {
+    SectionValues values;
     RegKey hkey;
+    DWORD longestName = 0;
+    DWORD longestData = 0;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
-                      hkey.Out()) != ERROR_SUCCESS) {
-        return keys;
+                      hkey.Out()) != ERROR_SUCCESS ||
+        RegQueryInfoKeyW(hkey.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+        return values;
     }
-    // Value names are at most 16383 characters.
-    std::wstring name(16384, L'\0');
+    std::wstring name(longestName + 1, L'\0');
+    std::wstring data(longestData / sizeof(wchar_t) + 1, L'\0');
     for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(name.size());
-        LONG result = RegEnumValueW(hkey.Get(), index, name.data(), &length, nullptr, nullptr,
-                                    nullptr, nullptr);
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD type = 0;
+        DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        LONG result = RegEnumValueW(hkey.Get(), index, name.data(), &nameLength, nullptr, &type,
+                                    reinterpret_cast<BYTE*>(data.data()), &bytes);
         if (result == ERROR_NO_MORE_ITEMS) {
             break;
         }
-        if (result == ERROR_SUCCESS) {
-            keys.emplace_back(name.c_str(), length);
-        }
+        bool text = result == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ) &&
+                    bytes <= kMaxValueBytes;
+        // As in Read: a value that is no text reads as an empty one.
+        values[ToLowerText(std::wstring_view(name.data(), nameLength))] =
+            text ? std::wstring(data.c_str(), wcsnlen(data.c_str(), bytes / sizeof(wchar_t)))
+                 : std::wstring();
     }
-    return keys;
+    return values;
 }
 
 RegistryStore& ProgramStore() {

@@ -16,7 +16,7 @@ class RegistryStore final : public SettingsStore {
                       std::wstring_view fallback) override;
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
     void DeleteKey(std::wstring_view section, std::wstring_view key) override;
-    std::vector<std::wstring> KeysOf(std::wstring_view section) override;
+    SectionValues ValuesOf(std::wstring_view section) override;
 
   private:
     std::wstring SectionPath(std::wstring_view section) const;

@@ -40,15 +40,15 @@ class MemoryStore : public SettingsStore {
             writes.push_back(L"delete " + std::wstring(key));
         }
     }
-    std::vector<std::wstring> KeysOf(std::wstring_view section) override {
-        std::vector<std::wstring> keys;
+    SectionValues ValuesOf(std::wstring_view section) override {
+        SectionValues found;
         std::wstring prefix = Key(section, L"");
-        for (const auto& entry : values) {
-            if (entry.first.rfind(prefix, 0) == 0) {
-                keys.push_back(entry.first.substr(prefix.size()));
+        for (const auto& [key, value] : values) {
+            if (key.rfind(prefix, 0) == 0) {
+                found[key.substr(prefix.size())] = value;
             }
         }
-        return keys;
+        return found;
     }
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
         values[Key(section, key)] = std::wstring(value);

@@ -69,8 +69,8 @@ void StoreList(MemoryStore& store, const Lines& paths) {
 
 Lines ListKeys(MemoryStore& store) {
     Lines keys;
-    for (const auto& key : store.KeysOf(kSectionFileList)) {
-        keys.push_back(key + L"=" + store.Read(kSectionFileList, key, L""));
+    for (const auto& [key, value] : store.ValuesOf(kSectionFileList)) {
+        keys.push_back(key + L"=" + value);
     }
     return keys;
 }
@@ -114,8 +114,8 @@ TEST(SaveOptions, NoSongIsLostWhereverTheSaveStops) {
         store.writeLimit = limit;
         SaveOptions(store, Choices(false, true, updated));
         Lines held;
-        for (const auto& key : store.KeysOf(kSectionFileList)) {
-            held.push_back(store.Read(kSectionFileList, key, L""));
+        for (const auto& entry : store.ValuesOf(kSectionFileList)) {
+            held.push_back(entry.second);
         }
         int count =
             static_cast<int>(NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"")));

@@ -145,5 +145,98 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     EXPECT_EQ(StoredList(), paths_) << "an unchanged list is not written again";
 }
 
+TEST_F(SetupRun, AddsSongsThroughTheFileDialogRefusingATitleItHasAlready) {
+    TempFolder more;
+    std::wstring longName = L"\u041f\u0435\u0441\u043d\u044f " + std::wstring(200, L'x');
+    Lines added = {more.Write(L"Ecco.wav", WavBytes(60)),
+                   more.Write(longName + L".wav", WavBytes(60))};
+    more.Write(L"alba.WAV", WavBytes(1));
+    Open();
+    Click(Item(kIdAdd));
+    HWND files = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (files = FindWindowW(L"#32770", L"Add file")) != nullptr; }, 10000));
+    SetForegroundWindow(files);
+    Pause(0.5);
+    TypeText(more.File(L""));
+    PressKey(VK_RETURN);
+    Pause(0.5);
+    TypeText(L"\"Ecco.wav\" \"alba.WAV\" \"" + longName + L".wav\"");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Answer(L"Add", IDOK), L"This song is already in the play-list\r\ralba");
+    EXPECT_EQ(Rows(), (Lines{L"Alba", L"Brezza", L"Cielo", L"Duna", L"Ecco", longName}));
+    DeleteFileW(added[0].c_str()); // gone before its row is chosen
+    ClickRow(4);
+    EXPECT_EQ(Read(L"MusicFile"), added[0]);
+    Click(Item(kIdOk));
+    ASSERT_TRUE(Ends());
+    Lines all = paths_;
+    all.insert(all.end(), added.begin(), added.end());
+    EXPECT_EQ(StoredList(), all);
+}
+
+TEST_F(SetupRun, MovesRemovesAndClearsAfterAskingAndStoresTheNewOrder) {
+    Set(L"MusicFile", L"C:\\not\\in the list.wav");
+    Open();
+    EXPECT_EQ(Selected(), 0);
+    PressKeys({VK_CONTROL, VK_DOWN});
+    EXPECT_EQ(Rows(), (Lines{L"Brezza", L"Alba", L"Cielo", L"Duna"}));
+    Click(Item(kIdDown));
+    Click(Item(kIdDown));
+    Click(Item(kIdDown)); // already the last: nothing happens
+    PressKeys({VK_CONTROL, VK_UP});
+    EXPECT_EQ(Rows(), (Lines{L"Brezza", L"Cielo", L"Alba", L"Duna"}));
+    EXPECT_EQ(Selected(), 2);
+    Click(Item(kIdRemove));
+    EXPECT_EQ(Answer(L"Remove", IDNO), L"Remove selected song from play-list ?");
+    EXPECT_EQ(Rows().size(), 4u);
+    Click(Item(kIdRemove));
+    Answer(L"Remove", IDYES);
+    EXPECT_EQ(Rows(), (Lines{L"Brezza", L"Cielo", L"Duna"}));
+    EXPECT_EQ(Selected(), 2) << "the row that followed";
+    Click(Item(kIdOk));
+    ASSERT_TRUE(Ends());
+    EXPECT_EQ(StoredList(), (Lines{paths_[1], paths_[2], paths_[3]}));
+    EXPECT_EQ(Read(L"MusicFile"), paths_[3]);
+
+    Open();
+    Click(Item(kIdClear));
+    EXPECT_EQ(Answer(L"Clear", IDNO), L"Remove all songs from play-list ?");
+    Click(Item(kIdClear));
+    Answer(L"Clear", IDYES);
+    EXPECT_TRUE(Rows().empty());
+    Click(Item(kIdRemove));
+    Click(Item(kIdClear));
+    EXPECT_FALSE(IsWindowEnabled(Item(kIdRemove)) || IsWindowEnabled(Item(kIdClear)))
+        << "with no row selected";
+    Click(Item(kIdOk));
+    ASSERT_TRUE(Ends());
+    EXPECT_EQ(Read(L"LocalFileCount"), L"0");
+    EXPECT_TRUE(fresh_.Store().ValuesOf(kSectionFileList).empty());
+}
+
+TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                              nullptr, nullptr, nullptr, nullptr);
+    HWND page =
+        CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    Open(L"/c:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page)));
+    EXPECT_FALSE(IsWindowEnabled(host)) << "the host's dialog waits for ours";
+    RECT before{}, after{};
+    GetWindowRect(Dialog(), &before);
+    EXPECT_FALSE(IsWindowVisible(Item(kIdNameStrip)));
+    PostMessageW(Dialog(), WM_SYSCOMMAND, 2002, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Item(kIdNameStrip)); }, 2000));
+    GetWindowRect(Dialog(), &after);
+    EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (3450 - 3075) / 15);
+    EXPECT_FALSE(IsWindowVisible(Item(kIdStatus)));
+    EXPECT_EQ(Read(L"ViewFilename"), L"True") << "stored at once";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Ends());
+    EXPECT_EQ(Read(L"ViewFilename"), L"True");
+    EXPECT_TRUE(IsWindowEnabled(host));
+    DestroyWindow(host);
+}
+
 } // namespace
 } // namespace brelvix

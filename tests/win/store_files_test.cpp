@@ -31,16 +31,13 @@ TEST(RegistryStore, TextValuesUnderTheProgramKeyAndUnreadableOnesAsEmpty) {
 
     fresh.StoreList({L"a", L"b", L"c"});
     store.DeleteKey(kSectionFileList, L"LocalFile2");
-    std::vector<std::wstring> keys = store.KeysOf(kSectionFileList);
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::wstring>{L"LocalFile1", L"LocalFile3"}));
+    EXPECT_EQ(store.ValuesOf(kSectionFileList),
+              (SectionValues{{L"localfile1", L"a"}, {L"localfile3", L"c"}}));
     SavedChoices ok{{}, L"d", true, {L"d", L"a"}};
     SaveOptions(store, ok);
-    keys = store.KeysOf(kSectionFileList);
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::wstring>{L"LocalFile1", L"LocalFile2"}));
-    EXPECT_EQ(store.Read(kSectionFileList, L"LocalFile1", L""), L"d");
-    EXPECT_TRUE(store.KeysOf(L"NoSuchSection").empty());
+    EXPECT_EQ(store.ValuesOf(kSectionFileList),
+              (SectionValues{{L"localfile1", L"d"}, {L"localfile2", L"a"}}));
+    EXPECT_TRUE(store.ValuesOf(L"NoSuchSection").empty());
 }
 
 TEST(FileHelpers, ExistenceTitlesAndShortForms) {

@@ -1,0 +1,121 @@
+// How long the setup dialog takes with long play-lists: from the start of
+// Brelvix.scr /C to a list that shows every stored song, and from Ctrl+Down
+// in a list of 1 000 songs to the list in its new order.
+// Prints the figures; decides nothing.
+#include "base/settings.h"
+#include "setup/setup_layout.h"
+#include "winutil/message_pump_win.h"
+#include "winutil/registry_store_win.h"
+#include "winutil/window_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using brelvix::Pause;
+
+double NowMs() {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * count.QuadPart / frequency.QuadPart;
+}
+
+void StoreSongs(int count) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix");
+    brelvix::RegistryStore store(L"Software\\Brelvix");
+    for (int n = 1; n <= count; ++n) {
+        store.Write(brelvix::kSectionFileList, L"LocalFile" + std::to_wstring(n),
+                    L"C:\\Music\\Song number " + std::to_wstring(n) + L".mp3");
+    }
+    store.Write(brelvix::kSectionSetting, L"LocalFileCount", std::to_wstring(count));
+    store.Write(brelvix::kSectionSetting, L"Mute", L"True");
+}
+
+HWND ListOf(HWND dialog) {
+    return GetDlgItem(dialog, brelvix::kIdList);
+}
+
+// Starts the dialog; the milliseconds until its list holds `rows` rows.
+double OpenWithRows(const std::wstring& scr, int rows, PROCESS_INFORMATION& pi) {
+    std::wstring line = L"\"" + scr + L"\" /C";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    double start = NowMs();
+    CreateProcessW(scr.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                   &pi);
+    for (;;) {
+        HWND dialog = FindWindowW(brelvix::kFormClassName, L"Brelvix");
+        if (dialog && IsWindowVisible(dialog) &&
+            SendMessageW(ListOf(dialog), LB_GETCOUNT, 0, 0) == rows) {
+            return NowMs() - start;
+        }
+        Pause(0.005);
+    }
+}
+
+void Close(PROCESS_INFORMATION& pi) {
+    PostMessageW(FindWindowW(brelvix::kFormClassName, L"Brelvix"), WM_CLOSE, 0, 0);
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+}
+
+std::wstring RowText(HWND list, int row) {
+    wchar_t text[100] = {};
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The milliseconds from Ctrl+Down on the first row to the row moved.
+double MoveFirstRow() {
+    HWND dialog = FindWindowW(brelvix::kFormClassName, L"Brelvix");
+    HWND list = ListOf(dialog);
+    SetForegroundWindow(dialog);
+    Pause(0.3);
+    std::wstring first = RowText(list, 0);
+    INPUT keys[4] = {};
+    const WORD order[4] = {VK_CONTROL, VK_DOWN, VK_DOWN, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    double start = NowMs();
+    SendInput(4, keys, sizeof(INPUT));
+    while (RowText(list, 1) != first) {
+        Pause(0.001);
+    }
+    return NowMs() - start;
+}
+
+} // namespace
+
+// Usage: setup_bench <path of Brelvix.scr>
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::puts("usage: setup_bench <Brelvix.scr>");
+        return 2;
+    }
+    std::string narrow = argv[1];
+    std::wstring scr(narrow.begin(), narrow.end());
+    PROCESS_INFORMATION pi{};
+    for (int count : {0, 1, 1000, 32767}) {
+        StoreSongs(count);
+        double open = OpenWithRows(scr, count, pi);
+        std::printf("setup dialog with %5d songs: shown with its list after %7.0f ms\n", count,
+                    open);
+        if (count == 1000) {
+            for (int i = 0; i < 3; ++i) {
+                std::printf("  Ctrl+Down in the list of 1000: row moved after %.1f ms\n",
+                            MoveFirstRow());
+            }
+        }
+        Close(pi);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix");
+    return 0;
+}
