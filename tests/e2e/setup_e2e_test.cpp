@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
+#include <set>
 
 namespace brelvix {
 namespace {
@@ -43,8 +45,8 @@ class SetupRun : public ::testing::Test {
     void Open(const std::wstring& arguments = L"/C") {
         scr_.emplace(arguments);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Dialog()); }, 30000));
-        Pause(0.3);
         SetForegroundWindow(Dialog());
+        Pause(0.2);
     }
     HWND Dialog() { return FindWindowW(kFormClassName, L"Brelvix"); }
     HWND Item(int id) { return GetDlgItem(Dialog(), id); }
@@ -236,6 +238,51 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     EXPECT_EQ(Read(L"ViewFilename"), L"True");
     EXPECT_TRUE(IsWindowEnabled(host));
     DestroyWindow(host);
+}
+
+// The real process killed at random points while OK saves a long list with
+// its first song removed (every key changes): the store holds every song of
+// the old list until the new count is written, and every song of the new one
+// after.
+TEST_F(SetupRun, KilledWhileOkSavesItLosesNoSong) {
+    Lines old;
+    for (int n = 1; n <= 1000; ++n) {
+        old.push_back(L"C:\\Music\\Song " + std::to_wstring(n) + L".mp3");
+    }
+    Lines updated(old.begin() + 1, old.end());
+    std::minstd_rand random(2026);
+    ULONGLONG saveMs = 0;
+    int stoppedMidway = 0;
+    for (int run = 0; run <= 50; ++run) {
+        fresh_.StoreList(old);
+        Set(L"MusicFile", old[0]); // the first row is the one removed
+        Open();
+        PressKeys({VK_MENU, 'R'}); // Remove, Yes and OK by their mnemonics
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") != nullptr; }, 5000));
+        PressKey('Y');
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") == nullptr; }, 5000));
+        ULONGLONG start = GetTickCount64();
+        PressKeys({VK_MENU, 'O'});
+        if (run == 0) { // the first save runs to its end, to learn its length
+            WaitUntil([&] { return fresh_.Store().ValuesOf(kSectionFileList).size() == 999; },
+                      20000);
+            saveMs = GetTickCount64() - start;
+        }
+        Sleep(static_cast<DWORD>(random() % (saveMs + 1)));
+        scr_->Kill();
+        std::set<std::wstring> songs;
+        for (const auto& entry : fresh_.Store().ValuesOf(kSectionFileList)) {
+            songs.insert(entry.second);
+        }
+        bool committed = Read(L"LocalFileCount") == L"999";
+        stoppedMidway += songs.size() != (committed ? 999u : 1000u);
+        for (const auto& song : committed ? updated : old) {
+            ASSERT_TRUE(songs.count(song)) << "run " << run << ": " << song << " lost";
+        }
+    }
+    std::printf(
+        "[ figure ] OK saves 999 songs in about %llu ms; 50 kills, %d in the middle of it\n",
+        saveMs, stoppedMidway);
 }
 
 } // namespace
