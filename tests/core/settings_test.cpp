@@ -91,12 +91,25 @@ TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
 
 TEST(SaveOptions, AChangedListReplacesTheOldOneExactly) {
     MemoryStore store;
-    StoreList(store, {L"A", L"B", L"C", L"D", L"E"});
-    store.Set(kSectionFileList, L"LocalFile9", L"leftover");
-    store.Set(kSectionFileList, L"Other", L"x");
-    SaveOptions(store, Choices(false, true, {L"C", L"A", L"F"}));
-    EXPECT_EQ(ListKeys(store), (Lines{L"localfile1=C", L"localfile2=A", L"localfile3=F"}));
-    EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"3");
+    Lines twelve;
+    for (int n = 1; n <= 12; ++n) {
+        twelve.push_back(L"S" + std::to_wstring(n));
+    }
+    StoreList(store, twelve);
+    for (const wchar_t* odd : {L"LocalFile40", L"LocalFile01", L"LocalFileX", L"LocalFile1a", L"Other"}) {
+        store.Set(kSectionFileList, odd, L"leftover");
+    }
+    Lines eleven(twelve.begin() + 1, twelve.end());
+    SaveOptions(store, Choices(false, true, eleven));
+    Lines expected;
+    for (int n = 1; n <= 11; ++n) {
+        expected.push_back(L"localfile" + std::to_wstring(n) + L"=" + eleven[n - 1]);
+    }
+    Lines held = ListKeys(store);
+    std::sort(held.begin(), held.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(held, expected);
+    EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"11");
     SaveOptions(store, Choices(false, true, {}));
     EXPECT_TRUE(ListKeys(store).empty());
     EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"0");

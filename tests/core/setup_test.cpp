@@ -22,9 +22,9 @@ TEST(OpenFileBuffer, FilterTitleAndTheChosenPaths) {
          true,
          {L"C:\\M\\a.wav", L"C:\\M\\b.mp3"},
          L"C:\\M\\"},
-        {std::wstring(L"D:\\\0a.wav\0b.wav\0c.mid\0\0", 23),
+        {std::wstring(L"D:\\\0a\0b.wav\0c.mid\0\0", 19),
          true,
-         {L"D:\\a.wav", L"D:\\b.wav", L"D:\\c.mid"},
+         {L"D:\\a", L"D:\\b.wav", L"D:\\c.mid"},
          L"D:\\"}, // the root: no doubled backslash
         {std::wstring(L"C:\\M\\one.mp3\0\0", 14), true, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
         {std::wstring(L"C:\\M\\one.mp3\0junk", 17), false, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
