@@ -1,5 +1,6 @@
 // Where the status bar goes, what lies where on it, and what input does to
 // the running saver.
+#include "base/wander.h"
 #include "saver/input_rules.h"
 #include "saver/session_geometry.h"
 #include "statusbar/status_bar_layout.h"
