@@ -1,12 +1,14 @@
-// Where the status bar goes, what lies where on it, and what input does to
-// the running saver.
+// Where the status bar and the preview's miniature go, what lies where on the
+// bar, what input does to the running saver, and which host entry names it.
 #include "base/wander.h"
+#include "preview/preview_rules.h"
 #include "saver/input_rules.h"
 #include "saver/session_geometry.h"
 #include "statusbar/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace brelvix {
@@ -134,6 +136,39 @@ TEST(InputRules, MovementIsMeasuredFromTheFirstPositionSeen) {
     EXPECT_TRUE(MouseMoveEndsSaver(ref, 500, 497));
     EXPECT_FALSE(MouseMoveEndsSaver(ref, -2147483647, 0));
     EXPECT_TRUE(MouseMoveEndsSaver(ref, 2147483647, 0)); // no overflow on the way
+}
+
+TEST(PreviewRules, TheMiniatureIsAThirdByAFifthCentredAndStepsOneToThree) {
+    // preview width, height -> miniature size, room to move, start
+    const std::array<int, 8> cases[] = {{152, 112, 50, 22, 102, 90, 51, 45},
+                                        {3, 5, 1, 1, 2, 4, 1, 2},
+                                        {1, 1, 0, 0, 1, 1, 0, 0},
+                                        {0, 0, 0, 0, 0, 0, 0, 0}};
+    for (const auto& c : cases) {
+        Miniature m = PlaceMiniature(c[0], c[1]);
+        EXPECT_EQ((std::array<int, 8>{c[0], c[1], m.width, m.height, m.x.max, m.y.max, m.x.position,
+                                      m.y.position}),
+                  c);
+    }
+    Miniature m = PlaceMiniature(152, 112);
+    StepMiniature(m, 0.0, 0.9999);
+    EXPECT_EQ(m.x.position, 52);
+    EXPECT_EQ(m.y.position, 48);
+}
+
+TEST(PreviewRules, TheHostNamesThisSaverByItsDisplayOrFileName) {
+    std::vector<std::wstring> names = SaverNames(L"Brelvix", L"C:\\Win\\Sys\\Brelvix.scr");
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Brelvix", L"Brelvix", L"elvix"}));
+    const std::pair<const wchar_t*, bool> entries[] = {
+        {L"Brelvix", true}, {L"BRELVIX", true}, {L"elvix", true}, {L"Brelvix ", false},
+        {L"Brelvi", false}, {L"Blank", false},  {L"lvix", false}, {L"", false}};
+    for (const auto& [entry, named] : entries) {
+        EXPECT_EQ(NamesThisSaver(entry, names), named) << entry;
+    }
+    EXPECT_EQ(SaverNames(L"", L"C:\\ab.scr"), (std::vector<std::wstring>{L"ab"}));
+    EXPECT_TRUE(NamesThisSaver(L"tunes", SaverNames(L"Tunes", L"x.scr")));
+    EXPECT_TRUE(IsScreenSaverPage(L"Display: SCREEN SAVER"));
+    EXPECT_FALSE(IsScreenSaverPage(L"Screensaver"));
 }
 
 } // namespace

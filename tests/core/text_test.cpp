@@ -1,7 +1,9 @@
-// Numbers, case, paths and times read out of texts, and the small arithmetic
-// of twips and deadlines.
+// Numbers, case, paths and times read out of texts, the small arithmetic of
+// twips and deadlines, and the About box's text.
+#include "about/about_text.h"
 #include "base/deadline.h"
 #include "base/path_text.h"
+#include "base/program_state.h"
 #include "base/text_value.h"
 #include "base/twips.h"
 #include "music/date_time_text.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 namespace brelvix {
 namespace {
@@ -133,6 +136,57 @@ TEST(Deadline, LastsItsLengthWhateverTheStartAndOddLengthsAreBounded) {
     EXPECT_TRUE(Deadline(5, -3).Passed(5));
     EXPECT_TRUE(Deadline(5, std::nan("")).Passed(5));
     EXPECT_EQ(Deadline(0, 1e12).RemainingMs(0), 86400000u);
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    std::wstringstream in(text);
+    for (std::wstring line; std::getline(in, line, L'\r');) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(AboutText, TheLinksStayOnLinesEightAndNineForUpToTwoCRs) {
+    Program().CreditsYears = L"2024-2026";
+    const std::wstring t = L"Brelvix  \u2013  version 1.6.14",
+                       n = L"Copyright (C) 2024-2026 the Brelvix developers",
+                       w = L"Made in Europe, for Windows",
+                       m = L"for comments or bugs send e-mail to address:",
+                       l = std::wstring(31, L' ') + L"or check for updates on the web:",
+                       u = std::wstring(32, L' ');
+    const std::vector<std::wstring> plain = {L"", t, L"", n, w, L"", m, l, u};
+    const std::pair<std::wstring, std::vector<std::wstring>> cases[] = {
+        {L"", plain},
+        {L"   ", plain},
+        {L"\rhint", plain},
+        {L"hint", {t, L"hint", L"", n, w, L"", m, l, u}},
+        {L" a\rb", {t, L" a", L"b", L"", n, w, m, l, u}},
+        {L"a\rb\rc", {t, L"a", L"b", L"c", n, w, m, l, u}},
+        {L"a\r\r\r", {t, L"a", L"", L"", L"", n, w, m, l, u}}};
+    for (const auto& [comment, lines] : cases) {
+        EXPECT_EQ(Lines(BuildAboutText(comment)), lines) << comment.size();
+    }
+    for (auto [text, count] : {std::pair{L"", 0}, {L"\r", 1}, {L"a\rb\r\r", 3}, {L"\n", 0}}) {
+        EXPECT_EQ(CountCR(text), count) << text;
+    }
+    EXPECT_EQ(LinkTarget(AboutLink::Mail), L"mailto:brelvix@example.org");
+    EXPECT_EQ(LinkTarget(AboutLink::Web), kWebAddress);
+}
+
+TEST(AboutText, TheWordsForAShellLaunch) {
+    const int codes[] = {2, 3, 5, 27, 31};
+    const std::wstring words[] = {L"File not found.", L"Path not found.", L"Access denied.",
+                                  L"Incomplete association type of file.",
+                                  L"Missing association type of file."};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(ShellOpenMessage(codes[i]), words[i]);
+    }
+    for (int code : {-1, 0, 1, 4, 26, 28, 32}) {
+        EXPECT_EQ(ShellOpenMessage(code), L"Generic access file error.") << code;
+    }
+    EXPECT_EQ(ShellOpenMessage(33), L"");
+    EXPECT_EQ(ShellOpenMessage(42), L"");
 }
 
 } // namespace
