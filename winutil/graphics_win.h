@@ -71,6 +71,9 @@ HBRUSH DrawBrush();
 
 void FillBox(HDC dc, HBRUSH brush, const RECT& rect);
 
+// A font of the face at a size in hundredths of a point on this screen.
+HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline = false);
+
 // Fills the rectangle with a solid colour, no brush to keep.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 
