@@ -4,14 +4,16 @@
 #  - a running Brelvix.scr in each saver mode, muted and playing, sampled
 #    from /proc over BENCH_SECONDS (default 20), the Wine server's share
 #    included, beside Wine's sound path alone;
-#  - the pass period of the saver's loop, watched from outside (pass_bench.exe).
+#  - the pass period of the saver's loop, watched from outside (pass_bench.exe);
+#  - a running preview in a stand-in host (preview_bench.exe) beside a loop
+#    spinning on the message queue, which is what an unpaced preview loop is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${BENCH_SECONDS:-20}
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench preview_bench >/dev/null
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
@@ -76,6 +78,12 @@ measure_saver() {  # label, then the settings as key=value
     shift
     settings "$@"
     run "$root/build/win64/bin/Brelvix.scr" /S &
+    measure_running "$label"
+}
+
+measure_running() {  # label [wait]: samples the Brelvix.scr the caller has just started,
+    # then stops it, or with "wait" lets the launcher end it
+    local label=$1
     local launcher=$!
     sleep 3
     local pid server
@@ -92,8 +100,8 @@ measure_saver() {  # label, then the settings as key=value
     sleep "$seconds"
     t1=$(ticks "$pid"); s1=$(ticks "$server")
     awk -v l="$label" -v a=$((t1 - t0)) -v b=$((s1 - s0)) -v hz="$hz" -v s="$seconds" \
-        'BEGIN { printf "%-30s over %d s: saver %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
-    kill "$pid" 2>/dev/null || true
+        'BEGIN { printf "%-30s over %d s: Brelvix.scr %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
+    if [ "${2:-}" != wait ]; then kill "$pid" 2>/dev/null || true; fi
     wait "$launcher" 2>/dev/null || true
 }
 
@@ -115,3 +123,13 @@ echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"
 echo "== Pass period of the full-screen saver's loop (${seconds} s)"
 settings UsableScreen=False
 run "$root/build/win64/bin/pass_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" "$seconds" | tr -d '\r'
+
+echo "== Preview in a stand-in host's 152 x 112 window (${seconds} s), beside a spinning loop"
+settings BlackScreen=False
+run "$root/build/win64/bin/preview_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" $((seconds + 5)) &
+measure_running "preview" wait
+server=$(our_wineserver)
+s0=$(ticks "$server")
+line=$(run "$root/build/win64/bin/pause_bench.exe" spin "$seconds" | tr -d '\r')
+s1=$(ticks "$server")
+echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"

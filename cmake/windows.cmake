@@ -39,3 +39,9 @@ target_link_options(pause_bench PRIVATE -static -static-libgcc -static-libstdc++
 add_executable(pass_bench bench/pass_bench_win.cpp)
 target_link_libraries(pass_bench PRIVATE brelvix_win)
 target_link_options(pass_bench PRIVATE -static -static-libgcc -static-libstdc++)
+# The preview needs a host window: the tests' stand-in host serves it.
+if(BRELVIX_TESTS)
+    add_executable(preview_bench bench/preview_bench_win.cpp)
+    target_link_libraries(preview_bench PRIVATE test_support)
+    target_link_options(preview_bench PRIVATE -static -static-libgcc -static-libstdc++)
+endif()
