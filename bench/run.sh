@@ -87,7 +87,8 @@ measure_running() {  # label [wait]: samples the Brelvix.scr the caller has just
     local launcher=$!
     sleep 3
     local pid server
-    pid=$(our_process 'Brelvix.scr')
+    # The program with its switch: start.exe and the bench programs name the file too.
+    pid=$(our_process 'Brelvix\.scr /')
     server=$(our_wineserver)
     if [ -z "$pid" ]; then
         echo "$label: Brelvix.scr was no longer running after 3 s"
