@@ -67,7 +67,7 @@ int DispatchLoop(std::wstring commandText, bool setupActive) {
             p.RunMode = ModeSetup;
             break;
         case ModePreview:
-            return RunPreview(commandText);
+            return RunPreview(reinterpret_cast<HWND>(PreviewWindowArgument(commandText)));
         case ModePassword:
             MessageBeep(MB_OK);
             return 0;

@@ -13,4 +13,12 @@ int TwipsPerPixel(int dotsPerInch);
 // the part pixel.
 int TwipsToPixels(double twips, int twipsPerPixel);
 
+// A control's place as a form designer gives it: left, top, width, height.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 } // namespace brelvix

@@ -7,13 +7,15 @@
 #  - the pass period of the saver's loop, watched from outside (pass_bench.exe);
 #  - the setup dialog: its processor time, open idle and playing, and its
 #    times with long play-lists (setup_bench.exe).
+#  - a running preview in a stand-in host (preview_bench.exe) beside a loop
+#    spinning on the message queue, which is what an unpaced preview loop is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${BENCH_SECONDS:-20}
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench setup_bench >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench setup_bench preview_bench >/dev/null
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
@@ -78,10 +80,17 @@ measure_saver() {  # label, switch, then the settings as key=value
     shift 2
     settings "$@"
     run "$root/build/win64/bin/Brelvix.scr" "$switch" &
+    measure_running "$label"
+}
+
+measure_running() {  # label [wait]: samples the Brelvix.scr the caller has just started,
+    # then stops it, or with "wait" lets the launcher end it
+    local label=$1
     local launcher=$!
     sleep 3
     local pid server
-    pid=$(our_process 'Brelvix.scr')
+    # The program with its switch: start.exe and the bench programs name the file too.
+    pid=$(our_process 'Brelvix\.scr /')
     server=$(our_wineserver)
     if [ -z "$pid" ]; then
         echo "$label: Brelvix.scr was no longer running after 3 s"
@@ -94,8 +103,8 @@ measure_saver() {  # label, switch, then the settings as key=value
     sleep "$seconds"
     t1=$(ticks "$pid"); s1=$(ticks "$server")
     awk -v l="$label" -v a=$((t1 - t0)) -v b=$((s1 - s0)) -v hz="$hz" -v s="$seconds" \
-        'BEGIN { printf "%-30s over %d s: saver %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
-    kill "$pid" 2>/dev/null || true
+        'BEGIN { printf "%-30s over %d s: Brelvix.scr %.2f %%, wineserver %.2f %% of one core\n", l, s, 100*a/hz/s, 100*b/hz/s }'
+    if [ "${2:-}" != wait ]; then kill "$pid" 2>/dev/null || true; fi
     wait "$launcher" 2>/dev/null || true
 }
 
@@ -122,3 +131,13 @@ run "$root/build/win64/bin/pass_bench.exe" "$(run winepath -w "$root/build/win64
 
 echo "== The setup dialog with long play-lists"
 run "$root/build/win64/bin/setup_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" | tr -d '\r'
+
+echo "== Preview in a stand-in host's 152 x 112 window (${seconds} s), beside a spinning loop"
+settings BlackScreen=False
+run "$root/build/win64/bin/preview_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" $((seconds + 5)) &
+measure_running "preview" wait
+server=$(our_wineserver)
+s0=$(ticks "$server")
+line=$(run "$root/build/win64/bin/pause_bench.exe" spin "$seconds" | tr -d '\r')
+s1=$(ticks "$server")
+echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"

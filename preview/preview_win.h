@@ -1,11 +1,12 @@
 // The live miniature in the host's small preview window.
 #pragma once
 
-#include <string>
+#include <windows.h>
 
 namespace brelvix {
 
-// Runs the preview named on the command line; returns the exit code.
-int RunPreview(const std::wstring& commandText);
+// Draws the miniature into the preview window until the window goes or the
+// host's screen-saver page selects another saver; returns the exit code.
+int RunPreview(HWND previewWindow);
 
 } // namespace brelvix

@@ -11,3 +11,11 @@
 // Setup dialog reorder arrows, 13 x 14.
 #define IDB_ARROW_UP 204
 #define IDB_ARROW_DOWN 205
+
+// The About box: a dialog whose controls are placed in twips when it loads.
+#define IDD_ABOUT 301
+#define IDC_FRAME1 302
+#define IDC_IMGICON 303
+#define IDC_LBLABOUT 304
+#define IDC_LBLMAILTO 305
+#define IDC_LBLWEB 306

@@ -1,6 +1,7 @@
 #include "saver/saver_session_win.h"
 
 #include "base/program_state.h"
+#include "base/wander.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
 #include "music/print_time_win.h"

@@ -3,6 +3,8 @@
 // glyph on the same pixels at other screen densities.
 #pragma once
 
+#include "base/twips.h"
+
 namespace brelvix {
 
 inline constexpr int kStatusBarWidthTwips = 5250;  // 350 pixels at 15 twips per pixel
@@ -13,13 +15,6 @@ inline constexpr int kKnobTrackLengthTwips = 3960;
 // Left edge of the knob for a play position in whole percent. Not clamped:
 // past 100 % the knob runs past the groove's end.
 int KnobLeftTwips(int percent);
-
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // The caption-button strip is exactly as big as its 54 x 18 picture, so its
 // size in twips follows the screen's pixel size; it keeps 4 pixels from the

@@ -13,22 +13,6 @@
 namespace brelvix {
 namespace {
 
-RECT PixelRect(const TwipsRect& r) {
-    const ProgramState& p = Program();
-    int left = TwipsToPixels(r.left, p.TwipsX);
-    int top = TwipsToPixels(r.top, p.TwipsY);
-    return {left, top, left + TwipsToPixels(r.width, p.TwipsX),
-            top + TwipsToPixels(r.height, p.TwipsY)};
-}
-
-HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold) {
-    WindowDc screen(nullptr);
-    int height = MulDiv(centiPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
-    return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH, face);
-}
-
 void DrawRaisedBlock(HDC dc, RECT r) {
     FillSolid(dc, r, kFaceGrey);
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);

@@ -139,6 +139,14 @@ void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
 }
 
+HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline) {
+    WindowDc screen(nullptr);
+    int height = MulDiv(centiPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
+    return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH, face);
+}
+
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     COLORREF old = SetDCBrushColor(dc, colour);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));

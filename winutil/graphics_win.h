@@ -75,6 +75,8 @@ void FillBox(HDC dc, HBRUSH brush, const RECT& rect);
 HGDIOBJ LoadBitmapResource(int id);
 // Draws the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y);
+// A font of the face at a size in hundredths of a point on this screen.
+HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline = false);
 
 // Fills the rectangle with a solid colour, no brush to keep.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);

@@ -34,6 +34,14 @@ RECT PlacedRect(HWND wnd) {
 
 } // namespace
 
+RECT PixelRect(const TwipsRect& r) {
+    const ProgramState& p = Program();
+    int left = TwipsToPixels(r.left, p.TwipsX);
+    int top = TwipsToPixels(r.top, p.TwipsY);
+    return {left, top, left + TwipsToPixels(r.width, p.TwipsX),
+            top + TwipsToPixels(r.height, p.TwipsY)};
+}
+
 int ScreenWidthTwips() {
     return GetSystemMetrics(SM_CXSCREEN) * Program().TwipsX;
 }

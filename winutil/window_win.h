@@ -2,6 +2,8 @@
 // at WM_NCCREATE, and every message goes to the object's HandleMessage.
 #pragma once
 
+#include "base/twips.h"
+
 #include <windows.h>
 
 #include <string>
@@ -54,6 +56,9 @@ class Window {
     static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };
+
+// A rectangle in twips as pixels at this screen's density.
+RECT PixelRect(const TwipsRect& r);
 
 // The screen's size in twips.
 int ScreenWidthTwips();

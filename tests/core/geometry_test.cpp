@@ -1,11 +1,15 @@
-// Where the status bar goes, what lies where on it, and what input does to
-// the running saver.
+// Where the status bar and the preview's miniature go, what lies where on the
+// bar, what input does to the running saver, and which host entry names it.
+#include "base/wander.h"
+#include "preview/preview_rules.h"
 #include "saver/input_rules.h"
 #include "saver/session_geometry.h"
 #include "statusbar/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 namespace brelvix {
@@ -133,6 +137,26 @@ TEST(InputRules, MovementIsMeasuredFromTheFirstPositionSeen) {
     EXPECT_TRUE(MouseMoveEndsSaver(ref, 500, 497));
     EXPECT_FALSE(MouseMoveEndsSaver(ref, -2147483647, 0));
     EXPECT_TRUE(MouseMoveEndsSaver(ref, 2147483647, 0)); // no overflow on the way
+}
+
+TEST(PreviewRules, TheMiniatureIsAThirdByAFifthStepsOneToThreeAndTheHostNamesIt) {
+    // preview width, height -> miniature size, room to move, start
+    // clang-format off
+    const std::array<int, 8> cases[] = {{152, 112, 50, 22, 102, 90, 51, 45},
+        {3, 5, 1, 1, 2, 4, 1, 2}, {1, 1, 0, 0, 1, 1, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        Miniature m = PlaceMiniature(c[0], c[1]);
+        std::array<int, 6> got{m.width, m.height, m.x.max, m.y.max, m.x.position, m.y.position};
+        EXPECT_TRUE(std::equal(got.begin(), got.end(), c.begin() + 2)) << c[0] << "x" << c[1];
+    }
+    Miniature m = PlaceMiniature(152, 112);
+    StepMiniature(m, 0.0, 0.9999);
+    EXPECT_EQ(std::pair(m.x.position, m.y.position), std::pair(52, 48));
+    std::vector<std::wstring> names = SaverNames(L"Tunes", L"C:\\Win\\Brelvix.scr");
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Tunes", L"Brelvix", L"elvix"}));
+    EXPECT_FALSE(NamesThisSaver(L"Tunes ", names) || NamesThisSaver(L"", names));
+    EXPECT_EQ(SaverNames(L"", L"ab.scr"), (std::vector<std::wstring>{L"ab"}));
 }
 
 } // namespace

@@ -1,7 +1,9 @@
-// Numbers, case, paths and times read out of texts, and the small arithmetic
-// of twips and deadlines.
+// Numbers, case, paths and times read out of texts, the small arithmetic of
+// twips and deadlines, and the About box's text.
+#include "about/about_text.h"
 #include "base/deadline.h"
 #include "base/path_text.h"
+#include "base/program_state.h"
 #include "base/text_value.h"
 #include "base/twips.h"
 #include "music/date_time_text.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 namespace brelvix {
 namespace {
@@ -135,6 +138,44 @@ TEST(Deadline, LastsItsLengthWhateverTheStartAndOddLengthsAreBounded) {
     EXPECT_TRUE(Deadline(5, -3).Passed(5));
     EXPECT_TRUE(Deadline(5, std::nan("")).Passed(5));
     EXPECT_EQ(Deadline(0, 1e12).RemainingMs(0), 86400000u);
+}
+
+TEST(AboutText, TheLinksStayOnLinesEightAndNineForUpToTwoCRsAndLaunchesHaveWords) {
+    Program().CreditsYears = L"2024-2026";
+    const std::wstring t = L"Brelvix  \u2013  version 1.6.14",
+                       n = L"Copyright (C) 2024-2026 the Brelvix developers",
+                       w = L"Made in Europe, for Windows",
+                       m = L"for comments or bugs send e-mail to address:",
+                       l = std::wstring(31, L' ') + L"or check for updates on the web:",
+                       u = std::wstring(32, L' ');
+    const std::vector<std::wstring> plain = {L"", t, L"", n, w, L"", m, l, u};
+    // clang-format off
+    const std::pair<std::wstring, std::vector<std::wstring>> cases[] = {
+        {L"", plain}, {L"   ", plain}, {L"\rhint", plain},
+        {L"hint", {t, L"hint", L"", n, w, L"", m, l, u}},
+        {L" a\rb", {t, L" a", L"b", L"", n, w, m, l, u}},
+        {L"a\rb\rc", {t, L"a", L"b", L"c", n, w, m, l, u}},
+        {L"a\r\r\r", {t, L"a", L"", L"", L"", n, w, m, l, u}}};
+    // clang-format on
+    for (const auto& [comment, lines] : cases) {
+        std::wstringstream text(BuildAboutText(comment));
+        std::vector<std::wstring> got;
+        for (std::wstring line; std::getline(text, line, L'\r');) {
+            got.push_back(line);
+        }
+        EXPECT_EQ(got, lines) << comment.size();
+    }
+    EXPECT_EQ(LinkTarget(AboutLink::Mail), L"mailto:brelvix@example.org");
+    const std::wstring g = L"Generic access file error.";
+    // clang-format off
+    const std::pair<int, std::wstring> words[] = {
+        {2, L"File not found."}, {3, L"Path not found."}, {5, L"Access denied."},
+        {27, L"Incomplete association type of file."}, {31, L"Missing association type of file."},
+        {-1, g}, {0, g}, {4, g}, {26, g}, {28, g}, {32, g}, {33, L""}, {42, L""}};
+    // clang-format on
+    for (const auto& [code, word] : words) {
+        EXPECT_EQ(ShellOpenMessage(code), word) << code;
+    }
 }
 
 } // namespace

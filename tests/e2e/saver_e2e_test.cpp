@@ -1,6 +1,8 @@
 // The real Brelvix.scr running as a saver, driven the way a user drives it:
 // keys and mouse through SendInput, what it plays read back from the
 // settings it writes, and what it shows read from the screen.
+#include "resources/resource_ids.h"
+#include "saver/input_rules.h"
 #include "win_support.h"
 #include "winutil/graphics_win.h"
 #include "winutil/message_pump_win.h"
@@ -66,6 +68,33 @@ class SaverRun : public ::testing::Test {
 
 COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255),
          Grey = RGB(128, 128, 128), Green = RGB(0, 255, 0), Yellow = RGB(255, 255, 0);
+
+// The About box of a right press at the top-left corner of at, once it shows.
+HWND AboutBox(RECT at) {
+    ClickAt({at.left, at.top}, true);
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindWindowW(L"#32770", L"About")) != nullptr; }, 5000);
+    return box;
+}
+
+// For the length of a test the shell's "mailto" handler is a command that
+// writes the address it is given into a file.
+struct MailHandler {
+    MailHandler() {
+        DWORD size = sizeof old;
+        RegGetValueW(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, old, &size);
+        Set(L"cmd.exe /c echo %1>\"" + file + L"\"");
+    }
+    ~MailHandler() { Set(old); }
+    static void Set(const std::wstring& c) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, kKey, nullptr, REG_SZ, c.c_str(),
+                        DWORD(c.size() * 2 + 2));
+    }
+    static constexpr wchar_t kKey[] = L"mailto\\shell\\open\\command";
+    wchar_t old[512] = {};
+    TempFolder folder;
+    std::wstring file = folder.File(L"mailto.txt");
+};
 
 TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) {
     AddTunes(3, 1.5);
@@ -212,6 +241,41 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverWhichGoesOn) {
     EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr);
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000));
+}
+
+TEST_F(SaverRun, ARightClickShowsTheHintBoxOnTopForTenSecondsAndTheSaverGoesOn) {
+    Set(L"UsableScreen", L"False");
+    Start();
+    HWND box = AboutBox({100, 700, 0, 0});
+    ULONGLONG shown = GetTickCount64();
+    EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    wchar_t text[74] = {}; // the title line, the hint, and a blank line
+    GetDlgItemTextW(box, IDC_LBLABOUT, text, 74);
+    EXPECT_EQ(text, std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
+    EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
+    CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
+    EXPECT_TRUE(GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING)) << "hidden again";
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
+}
+
+TEST_F(SaverRun, BesideTheUsableScreenTheBoxHasNoHintAndItsLinksStartNothingWhileLocked) {
+    MailHandler handler;
+    Set(L"UsableScreen", L"True");
+    Start();
+    for (const wchar_t* locked : {L"1", L"0"}) {
+        SecureSaverSetting secure(locked);
+        HWND box = AboutBox(OnScreen(Bar(), {150, 50, 0, 0}));
+        wchar_t text[2] = {};
+        GetDlgItemTextW(box, IDC_LBLABOUT, text, 2);
+        EXPECT_EQ(text[0], L'\r') << "no hint";
+        RECT mail = OnScreen(GetDlgItem(box, IDC_LBLMAILTO), {20, 5, 0, 0});
+        ClickAt({mail.left, mail.top});
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+        auto launched = [&] { return GetFileAttributesW(handler.file.c_str()) != ~0u; };
+        EXPECT_EQ(WaitUntil(launched, 5000), *locked == L'0') << locked;
+    }
 }
 
 } // namespace

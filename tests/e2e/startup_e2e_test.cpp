@@ -1,11 +1,14 @@
 // The real Brelvix.scr started with the host's switches, odd command lines,
-// garbage settings, and beside another instance of itself.
+// garbage settings, beside another instance of itself, and as the preview in
+// stand-in hosts. (Not what the preview draws: under Wine a process cannot
+// draw into a child window of another process.)
 #include "app/instance_win.h"
 #include "win_support.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace brelvix {
 namespace {
@@ -40,6 +43,8 @@ TEST(Startup, OddCommandLinesAndGarbageSettingsNeitherCrashNorHang) {
                                   L"/c:abc",
                                   L"/c:-5",
                                   L"/p",
+                                  L"/p 0",
+                                  L"/p 99999",
                                   L"/p abc",
                                   L"/p 99999999999999999999",
                                   L"/x",
@@ -95,6 +100,36 @@ TEST(Startup, SingleInstanceRules) {
         EXPECT_FALSE(IsIconic(window)) << other;
     }
     DestroyWindow(window);
+}
+
+TEST(Preview, ItRunsWhileTheHostChoosesItBesideASaverAndEndsWithinASecondOfAChange) {
+    FreshProgramStore fresh;
+    enum Ending { ChooseAnother, TakeWindowAway, ByItself };
+    // the host's list, with the second entry chosen; the preview's size
+    const std::tuple<std::vector<std::wstring>, SIZE, Ending> hosts[] = {
+        {{L"Blank", L"BRELVIX"}, {152, 112}, ChooseAnother},
+        {{L"Blank", L"Brelvix"}, {152, 112}, TakeWindowAway},
+        {{L"Blank", L"Brelvix"}, {1, 1}, TakeWindowAway},
+        {{L"Blank", L"Brelvix"}, {0, 0}, TakeWindowAway},
+        {{}, {152, 112}, ByItself}};
+    auto activeSetup = [&] { return fresh.Store().Read(kSectionSetting, L"ActiveSetup", L""); };
+    for (const auto& [names, size, ending] : hosts) {
+        StandInHost host(size, names, 1);
+        Scr preview(host.Switch());
+        if (ending != ByItself) {
+            ASSERT_TRUE(WaitUntil([&] { return L"/p " + activeSetup() == host.Switch(); }, 30000));
+            EXPECT_FALSE(preview.WaitForExit(1000)) << "the host lists it";
+        }
+        if (ending == ChooseAnother) {
+            Scr saver(L"/S");
+            EXPECT_TRUE(saver.ShowsAWindow()) << "it runs beside the preview";
+            SendMessageW(host.combo, CB_SETCURSEL, 0, 0);
+        } else if (ending == TakeWindowAway) {
+            DestroyWindow(host.preview);
+        }
+        EXPECT_TRUE(preview.WaitForExit(ending == ByItself ? 30000 : 1000)) << ending << size.cx;
+        EXPECT_EQ(activeSetup(), L"0");
+    }
 }
 
 } // namespace

@@ -300,6 +300,24 @@ void ScreenCapture::Save(const std::wstring& name) const {
     CloseHandle(out);
 }
 
+StandInHost::StandInHost(SIZE previewSize, const std::vector<std::wstring>& names, int selected) {
+    auto make = [](const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, HWND parent) {
+        return CreateWindowExW(0, cls, text, style | WS_VISIBLE, r.left, r.top, r.right, r.bottom,
+                               parent, nullptr, nullptr, nullptr);
+    };
+    dialog = make(L"#32770", L"Display", WS_POPUP, {600, 60, 400, 300}, nullptr);
+    HWND page = make(L"#32770", L"Screen Saver", WS_CHILD, {0, 0, 400, 300}, dialog);
+    HWND monitor = make(L"Static", L"", WS_CHILD, {100, 20, 200, 160}, page);
+    preview = make(L"Static", L"", WS_CHILD, {20, 20, previewSize.cx, previewSize.cy}, monitor);
+    if (!names.empty()) {
+        combo = make(L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST, {20, 200, 200, 200}, page);
+        for (const std::wstring& name : names) {
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
+        SendMessageW(combo, CB_SETCURSEL, selected, 0);
+    }
+}
+
 RECT OnScreen(HWND wnd, RECT area) {
     MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
     return area;

@@ -128,6 +128,19 @@ class ScreenCapture {
     std::vector<unsigned char> bits_; // bottom-up rows of BGR, 4-byte aligned
 };
 
+// A stand-in for the host's screen-saver settings: a dialog whose page
+// "Screen saver" holds a combo box of saver names (none when names is
+// empty) and, three parents below the dialog, the preview window.
+struct StandInHost {
+    StandInHost(SIZE previewSize, const std::vector<std::wstring>& names, int selected);
+    ~StandInHost() { DestroyWindow(dialog); }
+    // "/p" and the preview window's handle.
+    std::wstring Switch() const {
+        return L"/p " + std::to_wstring(reinterpret_cast<UINT_PTR>(preview));
+    }
+    HWND dialog, combo = nullptr, preview;
+};
+
 // A rectangle of a window's client area on the screen.
 RECT OnScreen(HWND wnd, RECT area);
 

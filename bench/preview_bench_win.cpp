@@ -1,0 +1,28 @@
+// Keeps a running preview of Brelvix.scr in a stand-in host for a while, so
+// that bench/run.sh can read the preview's processor time from outside, then
+// takes the preview window away. Prints what happened; decides nothing.
+#include "win_support.h"
+#include "winutil/message_pump_win.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+// Usage: preview_bench <path of Brelvix.scr> [seconds]
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::puts("usage: preview_bench <Brelvix.scr> [seconds]");
+        return 2;
+    }
+    double seconds = argc > 2 ? std::atof(argv[2]) : 20.0;
+    std::string scr = argv[1];
+    brelvix::testing::StandInHost host({152, 112}, {L"Brelvix"}, 0);
+    brelvix::testing::ChildProcess preview(std::wstring(scr.begin(), scr.end()), host.Switch());
+    brelvix::Pause(seconds);
+    bool ran = !preview.WaitForExit(0);
+    DestroyWindow(host.preview);
+    bool ended = preview.WaitForExit(5000);
+    std::printf("preview ran for %.0f s: %s; ended with its window: %s\n", seconds,
+                ran ? "yes" : "no", ended ? "yes" : "no");
+    return ran && ended ? 0 : 1;
+}
