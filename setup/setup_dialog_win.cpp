@@ -22,13 +22,9 @@ constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr wchar_t kSetupAlias[] = L"fsetup";
 
 RECT PixelsOf(const ControlSpec& spec) {
-    const ProgramState& p = Program();
     int left = spec.left + (spec.inFrame ? kFrameLeft : 0);
     int top = spec.top + (spec.inFrame ? kFrameTop : 0);
-    RECT r{TwipsToPixels(left, p.TwipsX), TwipsToPixels(top, p.TwipsY), 0, 0};
-    r.right = r.left + TwipsToPixels(spec.width, p.TwipsX);
-    r.bottom = r.top + TwipsToPixels(spec.height, p.TwipsY);
-    return r;
+    return PixelRect({left, top, spec.width, spec.height});
 }
 
 struct StandardControl {

@@ -51,7 +51,9 @@ bool StatusBar::Load() {
     position_ = L"00:00";
     knobLeftTwips_ = kKnobDesignRect.left;
     MakeLook();
-    return CreateForm(0, WS_POPUP, p.AppTitle, 0, 0, TwipsToPixels(kStatusBarWidthTwips, p.TwipsX),
+    // No caption yet: the saver gives it one. A preview's hidden bar titled
+    // like the program would be taken for the running setup dialog.
+    return CreateForm(0, WS_POPUP, L"", 0, 0, TwipsToPixels(kStatusBarWidthTwips, p.TwipsX),
                       TwipsToPixels(kStatusBarHeightTwips, p.TwipsY), nullptr);
 }
 

@@ -30,8 +30,7 @@ class StatusBar final : public Window, public StatusBarView {
     // nullptr: the bar's input goes nowhere (the preview's bar gets none).
     void SetInput(StatusBarInput* input) { input_ = input; }
 
-    // Creates the window hidden, borderless, with the application's title as
-    // its (never drawn) caption.
+    // Creates the window hidden and borderless.
     bool Load();
 
     void SetFileLabel(const std::wstring& name) override;

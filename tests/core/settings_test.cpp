@@ -96,7 +96,8 @@ TEST(SaveOptions, AChangedListReplacesTheOldOneExactly) {
         twelve.push_back(L"S" + std::to_wstring(n));
     }
     StoreList(store, twelve);
-    for (const wchar_t* odd : {L"LocalFile40", L"LocalFile01", L"LocalFileX", L"LocalFile1a", L"Other"}) {
+    for (const wchar_t* odd :
+         {L"LocalFile40", L"LocalFile01", L"LocalFileX", L"LocalFile1a", L"Other"}) {
         store.Set(kSectionFileList, odd, L"leftover");
     }
     Lines eleven(twelve.begin() + 1, twelve.end());

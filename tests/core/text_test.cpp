@@ -123,7 +123,7 @@ TEST(ClockText, PictureSeparatorsAndFontHeight) {
     EXPECT_EQ(FontPixelHeight(32, 120), 53);
     EXPECT_EQ(FontPixelHeight(9, 96), 12);
     EXPECT_EQ(FontPixelHeight(-32, 96), -43);
-    EXPECT_EQ(FontPixelHeight(5, 7), 0); // 35/72: below the half
+    EXPECT_EQ(FontPixelHeight(5, 7), 0);  // 35/72: below the half
     EXPECT_EQ(FontPixelHeight(1, 36), 1); // the half itself goes up
 }
 

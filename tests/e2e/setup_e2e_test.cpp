@@ -233,6 +233,18 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (3450 - 3075) / 15);
     EXPECT_FALSE(IsWindowVisible(Item(kIdStatus)));
     EXPECT_EQ(Read(L"ViewFilename"), L"True") << "stored at once";
+    // "About...": a minimised dialog comes back first; the box stays until OK.
+    ShowWindow(Dialog(), SW_MINIMIZE);
+    PostMessageW(Dialog(), WM_SYSCOMMAND, 2001, 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (about = FindWindowW(L"#32770", L"About")) != nullptr; }, 5000));
+    EXPECT_FALSE(IsIconic(Dialog()));
+    ScreenCapture().Save(L"about-box.bmp");
+    Pause(1.0);
+    Click(GetDlgItem(about, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 2000));
+    EXPECT_FALSE(Ends()) << "the box closes, the dialog stays";
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(Ends());
     EXPECT_EQ(Read(L"ViewFilename"), L"True");
