@@ -84,11 +84,9 @@ class RecordingSender : public MciSender {
         return answer.code;
     }
     bool ErrorText(std::uint32_t code, std::wstring& text) override {
-        auto it = errorTexts.find(code);
-        if (it != errorTexts.end()) {
-            text = it->second;
-        }
-        return it != errorTexts.end();
+        bool known = errorTexts.count(code) != 0;
+        text = known ? errorTexts[code] : text;
+        return known;
     }
 
     std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""
@@ -97,39 +95,30 @@ class RecordingSender : public MciSender {
     std::vector<std::uintptr_t> windows;
 };
 
-// What the status bar is told, as lines of a log shared with the setup view.
-class RecordingBar : public StatusBarView {
-  public:
-    explicit RecordingBar(Lines& log) : log_(log) {}
-    void SetFileLabel(const std::wstring& name) override { log_.push_back(L"bar file " + name); }
-    void SetLengthLabel(const std::wstring& mmss) override {
-        log_.push_back(L"bar length " + mmss);
+// What the views are told, as lines of one log. The setup view looks at
+// ignoreListClick while it selects a row.
+struct RecordingBar : StatusBarView {
+    explicit RecordingBar(Lines& log) : log(log) {}
+    void SetFileLabel(const std::wstring& name) override { log.push_back(L"bar file " + name); }
+    void SetLengthLabel(const std::wstring& mmss) override { log.push_back(L"bar length " + mmss); }
+    void SetPercent(int percent, const std::wstring& at) override {
+        log.push_back(L"bar " + std::to_wstring(percent) + L"% " + at);
     }
-    void SetPercent(int percent, const std::wstring& position) override {
-        log_.push_back(L"bar " + std::to_wstring(percent) + L"% " + position);
-    }
-
-  private:
-    Lines& log_;
+    Lines& log;
 };
 
-class RecordingSetup : public SetupView {
-  public:
-    // ignoreListClick is looked at while the view selects a row.
-    RecordingSetup(Lines& log, const bool& ignoreListClick)
-        : log_(log), ignoreListClick_(ignoreListClick) {}
-    void ClearName() override { log_.push_back(L"setup clear"); }
+struct RecordingSetup : SetupView {
+    RecordingSetup(Lines& log, const bool& ignoreListClick) : log(log), ignore(ignoreListClick) {}
+    void ClearName() override { log.push_back(L"setup clear"); }
     void ShowSong(const std::wstring& name, int row) override {
-        log_.push_back(L"setup song " + name + L" row " + std::to_wstring(row) +
-                       (ignoreListClick_ ? L" ignoring clicks" : L""));
+        log.push_back(L"setup song " + name + L" row " + std::to_wstring(row) +
+                      (ignore ? L" ignoring clicks" : L""));
     }
-    void SetPercent(int percent, const std::wstring& position) override {
-        log_.push_back(L"setup " + std::to_wstring(percent) + L"% " + position);
+    void SetPercent(int percent, const std::wstring& at) override {
+        log.push_back(L"setup " + std::to_wstring(percent) + L"% " + at);
     }
-
-  private:
-    Lines& log_;
-    const bool& ignoreListClick_;
+    Lines& log;
+    const bool& ignore;
 };
 
 // The listed files exist; titles are cut as the real helper cuts them, and
