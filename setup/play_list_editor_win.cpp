@@ -62,17 +62,26 @@ void PlayListEditor::AddSong(const std::wstring& path) {
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow()));
 }
 
-void PlayListEditor::Remove() {
-    int row = parts_.list.Selected();
-    if (row < 0) {
-        Enable(parts_.removeButton, false);
-        return;
+// What Remove and Clear do first: with no row selected their button goes
+// grey; otherwise the user is asked, and on Yes the preview song stops.
+bool PlayListEditor::StartEdit(HWND button, const wchar_t* question, const wchar_t* caption) {
+    if (parts_.list.Selected() < 0) {
+        Enable(button, false);
+        return false;
     }
-    if (!Confirmed(parts_.dialog, L"Remove selected song from play-list ?", L"Remove")) {
-        return;
+    if (!Confirmed(parts_.dialog, question, caption)) {
+        return false;
     }
     CloseSong(kSetupAlias);
     parts_.ListChanged = true;
+    return true;
+}
+
+void PlayListEditor::Remove() {
+    if (!StartEdit(parts_.removeButton, L"Remove selected song from play-list ?", L"Remove")) {
+        return;
+    }
+    int row = parts_.list.Selected();
     int rows = parts_.list.Count();
     Music().PlayList.RemoveAt(row + 1);
     parts_.list.Remove(row);
@@ -83,15 +92,9 @@ void PlayListEditor::Remove() {
 }
 
 void PlayListEditor::Clear() {
-    if (parts_.list.Selected() < 0) {
-        Enable(parts_.clearButton, false);
+    if (!StartEdit(parts_.clearButton, L"Remove all songs from play-list ?", L"Clear")) {
         return;
     }
-    if (!Confirmed(parts_.dialog, L"Remove all songs from play-list ?", L"Clear")) {
-        return;
-    }
-    CloseSong(kSetupAlias);
-    parts_.ListChanged = true;
     Music().PlayList.Clear();
     parts_.list.Empty();
     parts_.strip.Clear();

@@ -47,6 +47,7 @@ class PlayListEditor {
 
   private:
     void AddSong(const std::wstring& path);
+    bool StartEdit(HWND button, const wchar_t* question, const wchar_t* caption);
     void MoveSong(const std::wstring& title, int newRow, bool up);
     void PlaySelected(int row);
 
