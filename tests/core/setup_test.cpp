@@ -17,20 +17,16 @@ TEST(OpenFileBuffer, FilterTitleAndTheChosenPaths) {
     EXPECT_EQ(DialogFilter(std::wstring(L"A\0*.a\0\0", 7)), std::wstring(L"A\0*.a\0\0", 7));
     EXPECT_EQ(DialogTitle(L"#A#O"), L"Open");
     EXPECT_EQ(DialogTitle(L"#a#o"), L"#a#o");
+    // clang-format off
     const std::tuple<std::wstring, bool, Lines, std::wstring> cases[] = {
-        {std::wstring(L"C:\\M\0a.wav\0b.mp3\0\0", 19),
-         true,
-         {L"C:\\M\\a.wav", L"C:\\M\\b.mp3"},
-         L"C:\\M\\"},
-        {std::wstring(L"D:\\\0a\0b.wav\0c.mid\0\0", 19),
-         true,
-         {L"D:\\a", L"D:\\b.wav", L"D:\\c.mid"},
-         L"D:\\"}, // the root: no doubled backslash
+        {std::wstring(L"C:\\M\0a.wav\0b.mp3\0\0", 19), true, {L"C:\\M\\a.wav", L"C:\\M\\b.mp3"}, L"C:\\M\\"},
+        // The root folder ends in a backslash already: no doubled one.
+        {std::wstring(L"D:\\\0a\0b.wav\0c.mid\0\0", 19), true, {L"D:\\a", L"D:\\b.wav", L"D:\\c.mid"}, L"D:\\"},
         {std::wstring(L"C:\\M\\one.mp3\0\0", 14), true, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
         {std::wstring(L"C:\\M\\one.mp3\0junk", 17), false, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
         {std::wstring(L"\0C:\\x", 5), true, {L""}, L"kept"},
-        {L"", false, {L""}, L"kept"},
-    };
+        {L"", false, {L""}, L"kept"}};
+    // clang-format on
     for (const auto& [buffer, multi, paths, folder] : cases) {
         std::wstring got = L"kept";
         EXPECT_EQ(ChosenPaths(buffer, multi, got), paths) << paths.front();

@@ -208,7 +208,12 @@ TEST_F(SaverRun, TheUsableScreenBarIgnoresKeysAndClicksDragsAndClosesOnItsGlyph)
     HWND bar = Bar();
     EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
     ScreenCapture().Save(L"usable-screen.bmp");
-    RECT before = OnScreen(bar, {150, 50, 150, 50});
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT before = OnScreen(bar, {0, 0, 0, 0}); // centred in the work area's size
+    EXPECT_NEAR(before.left, (work.right - work.left - 350) / 2, 1);
+    EXPECT_NEAR(before.top, (work.bottom - work.top - 101) / 2, 1);
+    before = OnScreen(bar, {150, 50, 150, 50});
     PressKey(VK_SPACE);
     PressKey(VK_F1);
     ClickAt({before.left, before.top});

@@ -32,23 +32,11 @@ bool RanItsMode(RegistryStore& store) {
 }
 
 TEST(Startup, OddCommandLinesAndGarbageSettingsNeitherCrashNorHang) {
-    const std::wstring lines[] = {L"/s",
-                                  L" /s",
-                                  L"-S",
-                                  L"/S /P 99",
-                                  L"/A /S",
-                                  L"/a",
-                                  L"/c:",
-                                  L"/c:0",
-                                  L"/c:abc",
-                                  L"/c:-5",
-                                  L"/p",
-                                  L"/p 0",
-                                  L"/p 99999",
-                                  L"/p abc",
-                                  L"/p 99999999999999999999",
-                                  L"/x",
-                                  std::wstring(10000, L'q')};
+    // clang-format off
+    const std::wstring lines[] = {L"/s", L" /s", L"-S", L"/S /P 99", L"/A /S", L"/a", L"/c:", L"/c:0",
+        L"/c:abc", L"/c:-5", L"/p", L"/p 0", L"/p 99999", L"/p abc", L"/p 99999999999999999999",
+        L"/x", std::wstring(10000, L'q')};
+    // clang-format on
     for (const auto& line : lines) {
         FreshProgramStore fresh;
         EXPECT_TRUE(EndsOrAnswers(line)) << "[" << line.substr(0, 40) << "]";
