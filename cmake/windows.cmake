@@ -32,10 +32,9 @@ if(BRELVIX_TESTS)
     set_tests_properties(imports PROPERTIES ENVIRONMENT "OBJDUMP=${BRELVIX_MINGW_TRIPLE}-objdump")
 endif()
 
-# Figures, not pass/fail: see bench/run.sh.
-add_executable(pause_bench bench/pause_bench_win.cpp)
-target_link_libraries(pause_bench PRIVATE brelvix_win)
-target_link_options(pause_bench PRIVATE -static -static-libgcc -static-libstdc++)
-add_executable(pass_bench bench/pass_bench_win.cpp)
-target_link_libraries(pass_bench PRIVATE brelvix_win)
-target_link_options(pass_bench PRIVATE -static -static-libgcc -static-libstdc++)
+# Figures, not pass/fail: see bench/run.sh and bench/soak.sh.
+foreach(bench pause_bench pass_bench soak_sampler)
+    add_executable(${bench} bench/${bench}_win.cpp)
+    target_link_libraries(${bench} PRIVATE brelvix_win psapi)
+    target_link_options(${bench} PRIVATE -static -static-libgcc -static-libstdc++)
+endforeach()
