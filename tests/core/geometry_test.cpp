@@ -1,12 +1,14 @@
 // Where the status bar goes, what lies where on it, and what input does to
 // the running saver.
 #include "saver/input_rules.h"
+#include "saver/screen_layout.h"
 #include "saver/session_geometry.h"
 #include "statusbar/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 namespace brelvix {
 namespace {
@@ -50,6 +52,41 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
     EXPECT_TRUE(InClockCorner(3000, 600, 3000, 600));
     EXPECT_FALSE(InClockCorner(3001, 0, 3000, 600));
     EXPECT_FALSE(InClockCorner(0, 601, 3000, 600));
+}
+
+TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
+    struct Layout {
+        const char* name;
+        PixelRect virtualScreen;
+        int primaryWidth, primaryHeight;
+        PixelRect cover;
+        int twips;
+    };
+    const Layout layouts[] = {
+        {"one monitor", {0, 0, 1024, 768}, 1024, 768, {0, 0, 1024, 768}, 15},
+        {"second on the right", {0, 0, 3840, 1080}, 1920, 1080, {0, 0, 3840, 1080}, 15},
+        {"primary on the right", {-1280, 0, 3200, 1080}, 1920, 1080, {-1280, 0, 3200, 1080}, 12},
+        {"stacked, second above", {0, -1200, 1920, 2280}, 1920, 1080, {0, -1200, 1920, 2280}, 15},
+        {"smaller one lower left", {-1024, 0, 2944, 1200}, 1920, 1080, {-1024, 0, 2944, 1200}, 12},
+        {"no virtual screen reported", {0, 0, 0, 0}, 1024, 768, {0, 0, 1024, 768}, 15},
+        {"primary left out", {-800, -600, 800, 600}, 1024, 768, {-800, -600, 1824, 1368}, 15},
+        {"reported beside the primary", {1024, 0, 1280, 1024}, 1024, 768, {0, 0, 2304, 1024}, 12},
+    };
+    for (const Layout& l : layouts) {
+        ScreenLayout layout{l.virtualScreen, l.primaryWidth, l.primaryHeight};
+        PixelRect cover = CoverArea(layout);
+        EXPECT_EQ(std::tie(cover.left, cover.top, cover.width, cover.height),
+                  std::tie(l.cover.left, l.cover.top, l.cover.width, l.cover.height))
+            << l.name;
+        PixelPoint corner = PrimaryCorner(layout);
+        EXPECT_EQ(cover.left + corner.x, 0) << l.name << ": the clock at the primary's corner";
+        EXPECT_EQ(cover.top + corner.y, 0) << l.name;
+        // The bar at the far end of its wandering ends on the primary's edge.
+        int barRight = OnCoverTwips(l.twips * (l.primaryWidth - 100), corner.x, l.twips);
+        int barBottom = OnCoverTwips(l.twips * (l.primaryHeight - 30), corner.y, l.twips);
+        EXPECT_EQ(cover.left + barRight / l.twips + 100, l.primaryWidth) << l.name;
+        EXPECT_EQ(cover.top + barBottom / l.twips + 30, l.primaryHeight) << l.name;
+    }
 }
 
 TEST(StatusBarLayout, KnobFollowsThePercentageUnclamped) {
