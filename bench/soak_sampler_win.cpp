@@ -154,7 +154,9 @@ int main(int argc, char** argv) {
     for (int minute = 1; minute <= minutes; ++minute) {
         WatchUntil(start + 60000ULL * minute, process.Get(), songs);
         if (WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) {
-            std::printf("the saver ended by itself after minute %d\n", minute);
+            DWORD code = 0;
+            GetExitCodeProcess(process.Get(), &code);
+            std::printf("the saver ended by itself in minute %d, exit code 0x%lx\n", minute, code);
             return 1;
         }
         PrintSample(minute, process.Get(), songs.Changes());
