@@ -8,10 +8,12 @@
 
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,17 +91,48 @@ int CountWindows(DWORD processId) {
     return count.windows;
 }
 
+// The process's handles as the system's handle list gives them: Wine answers
+// GetProcessHandleCount with 0, but lists every handle its server holds.
+long ListedHandles(DWORD processId) {
+    struct Entry {
+        ULONG processId;
+        BYTE type;
+        BYTE flags;
+        USHORT handle;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    constexpr auto kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
+    std::vector<BYTE> buffer(1 << 20);
+    ULONG needed = 0;
+    while (NtQuerySystemInformation(kSystemHandleInformation, buffer.data(),
+                                    static_cast<ULONG>(buffer.size()), &needed) ==
+           static_cast<NTSTATUS>(0xC0000004L)) { // STATUS_INFO_LENGTH_MISMATCH
+        buffer.resize(buffer.size() * 2);
+    }
+    ULONG count = *reinterpret_cast<ULONG*>(buffer.data());
+    const Entry* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    long mine = 0;
+    for (ULONG i = 0; i < count && sizeof(ULONG_PTR) + (i + 1) * sizeof(Entry) <= buffer.size();
+         ++i) {
+        mine += entries[i].processId == processId;
+    }
+    return mine;
+}
+
 void PrintSample(int minute, HANDLE process, long changes) {
     DWORD handles = 0;
     GetProcessHandleCount(process, &handles);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(process, &memory, sizeof(memory));
-    std::printf("minute %3d  songs %5ld  handles %4lu  gdi %4lu  user %4lu  windows %2d  "
-                "working-set-kb %7zu  private-kb %7zu\n",
-                minute, changes, handles, GetGuiResources(process, GR_GDIOBJECTS),
-                GetGuiResources(process, GR_USEROBJECTS), CountWindows(GetProcessId(process)),
-                memory.WorkingSetSize / 1024, memory.PagefileUsage / 1024);
+    std::printf(
+        "minute %3d  songs %5ld  handles %4lu (listed %4ld)  gdi %4lu  user %4lu  windows %2d  "
+        "working-set-kb %7zu  private-kb %7zu\n",
+        minute, changes, handles, ListedHandles(GetProcessId(process)),
+        GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
+        CountWindows(GetProcessId(process)), memory.WorkingSetSize / 1024,
+        memory.PagefileUsage / 1024);
     std::fflush(stdout);
 }
 
@@ -123,7 +156,11 @@ void WatchUntil(ULONGLONG deadline, HANDLE process, SongChangeCounter& songs) {
 bool EndSaver(HANDLE process) {
     HWND cover = FindWindowW(brelvix::kFormClassName, L"");
     PostMessageW(cover, WM_KEYDOWN, VK_SPACE, 0);
-    return WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (WaitForSingleObject(process, 10000) == WAIT_OBJECT_0) {
+        return true;
+    }
+    TerminateProcess(process, 1);
+    return false;
 }
 
 } // namespace

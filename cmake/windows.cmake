@@ -35,6 +35,6 @@ endif()
 # Figures, not pass/fail: see bench/run.sh and bench/soak.sh.
 foreach(bench pause_bench pass_bench soak_sampler)
     add_executable(${bench} bench/${bench}_win.cpp)
-    target_link_libraries(${bench} PRIVATE brelvix_win psapi)
+    target_link_libraries(${bench} PRIVATE brelvix_win psapi ntdll)
     target_link_options(${bench} PRIVATE -static -static-libgcc -static-libstdc++)
 endforeach()
