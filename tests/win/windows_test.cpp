@@ -201,7 +201,6 @@ TEST(Drawing, TheClockIsArialOf32PointsYellowOnBlackAndGivenBack) {
     Pause(0.1); // Wine puts what was drawn on the screen from its message loop
     ScreenCapture shot;
     EXPECT_EQ(shot.At(102, 60), RGB(0, 0, 0)) << "the leading blank is a black box";
-    EXPECT_EQ(shot.At(90, 30), RGB(255, 255, 255)) << "nothing above or left of the corner";
     EXPECT_GT(shot.Count({100, 40, 500, 90}, RGB(255, 255, 0)), 200);
     HGDIOBJ font = text.TextFont.Get();
     EndText();
