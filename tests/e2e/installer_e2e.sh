@@ -19,7 +19,7 @@ shown() { xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1; }
 desktop='HKCU\Control Panel\Desktop'
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brelvix'
 
-machine() { # WINEARCH, the Brelvix.scr that must be installed
+machine() { # WINEARCH, the Brelvix.scr that must be installed, the loader of the machine's programs
     export WINEARCH=$1
     rm -rf "$base-$1"
     wine_env_start "$base-$1" --own-display
@@ -31,7 +31,7 @@ machine() { # WINEARCH, the Brelvix.scr that must be installed
     [ "${chosen,,}" = 'c:\windows\system32\brelvix.scr' ] || fail "the saver is not chosen: $chosen"
     [ "$(value "$uninstall" DisplayName)" = "Brelvix screen saver" ] || fail "no uninstall entry"
     run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
-    run 'C:\windows\system32\Brelvix.scr' /S & saver=$!
+    BRELVIX_WINE=$3 run 'C:\windows\system32\Brelvix.scr' /S & saver=$!
     for _ in $(seq 100); do shown && break || sleep 0.2; done
     sleep 1
     shown && kill -0 $saver 2>/dev/null || fail "the installed saver did not start"
@@ -46,5 +46,5 @@ machine() { # WINEARCH, the Brelvix.scr that must be installed
     wine_env_stop
     echo "$1: installed, ran and removed"
 }
-machine win64 "$here/build/release/x64/Brelvix.scr"
-machine win32 "$here/build/release/x86/Brelvix.scr"
+machine win64 "$here/build/release/x64/Brelvix.scr" /usr/lib/wine/wine64
+machine win32 "$here/build/release/x86/Brelvix.scr" wine
