@@ -23,12 +23,11 @@ machine() { # WINEARCH, the Brelvix.scr that must be installed, the loader of th
     export WINEARCH=$1
     rm -rf "$base-$1"
     wine_env_start "$base-$1" --own-display
-    local system32="$BRELVIX_WINE_DIR/prefix/drive_c/windows/system32" chosen saver
+    local system32="$BRELVIX_WINE_DIR/prefix/drive_c/windows/system32" saver
     run "$setup" /S || fail "the setup failed (scripts/release.sh makes it)"
     cmp -s "$system32/Brelvix.scr" "$2" && [ ! -e "$system32/../syswow64/Brelvix.scr" ] ||
         fail "System32, and not SysWOW64, must hold the saver built for this Windows"
-    chosen=$(value "$desktop" SCRNSAVE.EXE)
-    [ "${chosen,,}" = 'c:\windows\system32\brelvix.scr' ] || fail "the saver is not chosen: $chosen"
+    [ "$(value "$desktop" SCRNSAVE.EXE | tr A-Z a-z)" = 'c:\windows\system32\brelvix.scr' ] || fail "not chosen"
     [ "$(value "$uninstall" DisplayName)" = "Brelvix screen saver" ] || fail "no uninstall entry"
     run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
     BRELVIX_WINE=$3 run 'C:\windows\system32\Brelvix.scr' /S & saver=$!
