@@ -32,11 +32,11 @@ if(BRELVIX_TESTS)
     set_tests_properties(imports PROPERTIES ENVIRONMENT "OBJDUMP=${BRELVIX_MINGW_TRIPLE}-objdump")
 endif()
 
-# Figures, not pass/fail: see bench/run.sh.
-foreach(bench pause pass setup)
-    add_executable(${bench}_bench bench/${bench}_bench_win.cpp)
-    target_link_libraries(${bench}_bench PRIVATE brelvix_win)
-    target_link_options(${bench}_bench PRIVATE -static -static-libgcc -static-libstdc++)
+# Figures, not pass/fail: see bench/run.sh and bench/soak.sh.
+foreach(bench pause_bench pass_bench setup_bench soak_sampler)
+    add_executable(${bench} bench/${bench}_win.cpp)
+    target_link_libraries(${bench} PRIVATE brelvix_win psapi ntdll)
+    target_link_options(${bench} PRIVATE -static -static-libgcc -static-libstdc++)
 endforeach()
 # The preview needs a host window: the tests' stand-in host serves it.
 if(BRELVIX_TESTS)

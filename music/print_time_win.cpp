@@ -28,10 +28,10 @@ void ResetTextState() {
     g_text.TextFontName = L"Arial";
 }
 
-void PrintTime(HWND saverWindow) {
+void PrintTime(HWND saverWindow, POINT corner) {
     std::wstring text = ClockText();
     if (g_text.TextDC || InitText(saverWindow)) {
-        PrintText(text);
+        PrintText(text, corner);
     }
 }
 
@@ -56,7 +56,7 @@ bool CreateTextFont(const std::wstring& face, int points) {
     return true;
 }
 
-void PrintText(const std::wstring& text) {
+void PrintText(const std::wstring& text, POINT corner) {
     HDC dc = g_text.TextDC;
     if (!g_text.TextWnd || !dc) {
         return;
@@ -65,7 +65,7 @@ void PrintText(const std::wstring& text) {
     SetBkColor(dc, RGB(0, 0, 0));
     SetTextColor(dc, RGB(255, 255, 0));
     std::wstring shown = L" " + text + L" ";
-    TextOutW(dc, 0, 0, shown.c_str(), static_cast<int>(shown.size()));
+    TextOutW(dc, corner.x, corner.y, shown.c_str(), static_cast<int>(shown.size()));
 }
 
 void EndText() {

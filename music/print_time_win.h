@@ -24,15 +24,15 @@ const TextDrawingState& TextState();
 // with Arial 32 pt.
 void ResetTextState();
 
-// Draws the present date and time on the window, taking its device context
-// on first use.
-void PrintTime(HWND saverWindow);
+// Draws the present date and time on the window with its top-left corner at
+// corner (client coordinates), taking the window's device context on first use.
+void PrintTime(HWND saverWindow, POINT corner);
 // Takes the window's device context and makes the font; false when the
 // window is null or the font could not be made.
 bool InitText(HWND wnd);
 bool CreateTextFont(const std::wstring& face, int points);
-// A blank, the text and a blank at the client area's top-left corner.
-void PrintText(const std::wstring& text);
+// A blank, the text and a blank at the given point of the client area.
+void PrintText(const std::wstring& text, POINT corner);
 void EndText();
 
 // The present date and time with the user's date and time separators.

@@ -9,6 +9,7 @@
 #include "saver/input_rules.h"
 #include "saver/input_rules_win.h"
 #include "saver/saver_window_win.h"
+#include "saver/screen_layout_win.h"
 #include "saver/session_geometry.h"
 #include "saver/session_window_proc_win.h"
 #include "saver/work_area_win.h"
@@ -32,6 +33,9 @@ struct SessionShape {
     bool fullScreen;
     HWND notifyWindow;
     std::wstring alias;
+    // The primary monitor's top-left corner in frmSS's client area, which
+    // spans every monitor; the clock and the bar keep to the primary one.
+    PixelPoint corner;
 };
 
 struct Wander {
@@ -39,10 +43,10 @@ struct Wander {
     BounceAxis y;
 };
 
-void ShowSaverWindow() {
-    frmSS().Load();
+void ShowSaverWindow(const PixelRect& cover) {
+    frmSS().Load(cover);
     if (!Program().Opt.BlackScreen) {
-        CaptureScreen(frmSS());
+        CaptureScreen(frmSS(), {cover.left, cover.top});
     }
     frmSS().Show();
     PumpMessages();
@@ -59,13 +63,21 @@ SIZE MovementArea() {
     return {p.TwipsX * (work.right - work.left), p.TwipsY * (work.bottom - work.top)};
 }
 
-Wander PlaceStatusBar() {
+// Moves the bar to its wandering position, counted from the primary
+// monitor's corner.
+void PutStatusBar(const Wander& wander, PixelPoint corner) {
+    const ProgramState& p = Program();
+    fmci().MoveTwips(OnCoverTwips(wander.x.position, corner.x, p.TwipsX),
+                     OnCoverTwips(wander.y.position, corner.y, p.TwipsY));
+}
+
+Wander PlaceStatusBar(const SessionShape& shape) {
     SIZE area = MovementArea();
     int width = fmci().WidthTwips();
     int height = fmci().HeightTwips();
     Wander w{{CentredOffset(area.cx, width), area.cx - width, 1},
              {CentredOffset(area.cy, height), area.cy - height, 1}};
-    fmci().MoveTwips(w.x.position, w.y.position);
+    PutStatusBar(w, shape.corner);
     return w;
 }
 
@@ -95,15 +107,17 @@ SessionShape StartSession(bool setupActive) {
         Music().CurrentFile = GetSongPath(1);
     }
     bool full = !p.Opt.UsableScreen;
+    ScreenLayout screens = SystemScreenLayout();
     if (full) {
-        ShowSaverWindow();
+        ShowSaverWindow(CoverArea(screens));
     }
     fmci().Load();
     fmci().SetInput(&SaverInputForBar());
     SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
     SetStatusBarView(&fmci());
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
-    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci"};
+    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci",
+                       full ? PrimaryCorner(screens) : PixelPoint{}};
     HookSessionWindow(shape.notifyWindow);
     if (full) {
         HideCursor();
@@ -113,8 +127,8 @@ SessionShape StartSession(bool setupActive) {
 
 // The clock is drawn straight onto the saver window, over the bar when the
 // bar passes through the clock's corner: the bar is repainted there.
-void MoveStatusBar(const Wander& wander) {
-    fmci().MoveTwips(wander.x.position, wander.y.position);
+void MoveStatusBar(const Wander& wander, PixelPoint corner) {
+    PutStatusBar(wander, corner);
     if (!Program().Opt.ViewTime) {
         return;
     }
@@ -134,7 +148,7 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         wander.x.Advance(RandomStep(fraction(generator), 30, 30));
         wander.y.Advance(RandomStep(fraction(generator), 30, 30));
         if (shape.fullScreen) {
-            MoveStatusBar(wander);
+            MoveStatusBar(wander, shape.corner);
         }
         if (!p.Opt.Mute && !p.EndSaver) {
             UpdateMusic(shape.notifyWindow, shape.alias);
@@ -143,7 +157,7 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         // Once the session is over the clock's drawing state has been given
         // back; drawing again would take a device context nobody releases.
         if (shape.fullScreen && !p.EndSaver) {
-            PrintTime(frmSS().Handle());
+            PrintTime(frmSS().Handle(), {shape.corner.x, shape.corner.y});
         }
     } while (!p.EndSaver);
 }
@@ -162,7 +176,7 @@ void EndSession(const SessionShape& shape) {
 
 void RunSaverSession(bool setupActive) {
     SessionShape shape = StartSession(setupActive);
-    Wander wander = PlaceStatusBar();
+    Wander wander = PlaceStatusBar(shape);
     fmci().Show(SW_SHOWNORMAL);
     if (shape.fullScreen) {
         SetFormParent(fmci().Handle(), frmSS().Handle());

@@ -1,19 +1,14 @@
 #include "saver/saver_window_win.h"
 
-#include "base/program_state.h"
-#include "base/twips.h"
 #include "saver/input_rules_win.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/input_codes_win.h"
 
 namespace brelvix {
 
-bool SaverWindow::Load() {
-    const ProgramState& p = Program();
+bool SaverWindow::Load(const PixelRect& cover) {
     SetBackColour(RGB(0, 0, 0));
-    int width = TwipsToPixels(ScreenWidthTwips(), p.TwipsX);
-    int height = TwipsToPixels(ScreenHeightTwips(), p.TwipsY);
-    return CreateForm(0, WS_POPUP | WS_MAXIMIZE, L"", 0, 0, width, height, nullptr);
+    return CreateForm(0, WS_POPUP, L"", cover.left, cover.top, cover.width, cover.height, nullptr);
 }
 
 LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

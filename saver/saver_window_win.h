@@ -3,15 +3,17 @@
 // input rules.
 #pragma once
 
+#include "saver/screen_layout.h"
 #include "winutil/graphics_win.h"
 
 namespace brelvix {
 
 class SaverWindow final : public PictureForm {
   public:
-    // Creates the window hidden: borderless, black, at the screen's top-left
-    // corner with the screen's size, maximised once shown.
-    bool Load();
+    // Creates the window hidden: borderless, black, over the given area of
+    // the screen (in screen coordinates). It is placed rather than maximised,
+    // since a maximised window fills one monitor only.
+    bool Load(const PixelRect& cover);
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

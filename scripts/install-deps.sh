@@ -9,7 +9,17 @@ PACKAGES=(
     wine wine64 xvfb xdotool x11-utils imagemagick
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     sox lame fonts-liberation2 fonts-wine
+    clang libclang-rt-14-dev
+    nsis zip wine32:i386
 )
+
+# The setup is a 32-bit program: Wine runs it (and a 32-bit Windows) with its
+# 32-bit half, which comes from the i386 side of the archive.
+added_i386=false
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    added_i386=true
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
@@ -18,7 +28,7 @@ for pkg in "${PACKAGES[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && ! $added_i386; then
     exit 0
 fi
 echo "Installing: ${missing[*]}"

@@ -67,14 +67,14 @@ void PictureForm::PaintBackground(HDC dc, const RECT& area) const {
     FillSolid(dc, area, backColour_);
 }
 
-void CaptureScreen(PictureForm& form) {
+void CaptureScreen(PictureForm& form, POINT origin) {
     const ProgramState& p = Program();
     WindowDc screen(nullptr);
     int width = TwipsToPixels(form.WidthTwips(), p.TwipsX);
     int height = TwipsToPixels(form.HeightTwips(), p.TwipsY);
     PersistentPicture& pic = form.Pic();
     if (pic.Create(screen.Get(), width, height)) {
-        BitBlt(pic.Dc(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+        BitBlt(pic.Dc(), 0, 0, width, height, screen.Get(), origin.x, origin.y, SRCCOPY);
     }
     InvalidateRect(form.Handle(), nullptr, FALSE);
 }

@@ -50,9 +50,10 @@ class PictureForm : public Window {
     COLORREF backColour_ = RGB(0, 0, 0);
 };
 
-// Makes the screen as it is now the form's background. The form should cover
-// the area to keep and not be visible yet.
-void CaptureScreen(PictureForm& form);
+// Makes the screen as it is now the form's background: the form's size, copied
+// from the screen at origin (screen coordinates, negative left of or above
+// the primary monitor). The form should cover that area and not be visible yet.
+void CaptureScreen(PictureForm& form, POINT origin);
 
 // Draws the whole screen shrunk to the window's client area.
 void StretchScreen(HDC destDC, HWND destWnd);

@@ -3,6 +3,7 @@
 #include "base/wander.h"
 #include "preview/preview_rules.h"
 #include "saver/input_rules.h"
+#include "saver/screen_layout.h"
 #include "saver/session_geometry.h"
 #include "statusbar/status_bar_layout.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <tuple>
 
 namespace brelvix {
 namespace {
@@ -54,6 +56,37 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
     EXPECT_TRUE(InClockCorner(3000, 600, 3000, 600));
     EXPECT_FALSE(InClockCorner(3001, 0, 3000, 600));
     EXPECT_FALSE(InClockCorner(0, 601, 3000, 600));
+}
+
+TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
+    const std::tuple<const char*, ScreenLayout, PixelRect, int> cases[] = {
+        {"one monitor", {{0, 0, 1024, 768}, 1024, 768}, {0, 0, 1024, 768}, 15},
+        {"second on the right", {{0, 0, 3840, 1080}, 1920, 1080}, {0, 0, 3840, 1080}, 15},
+        {"primary on the right", {{-1280, 0, 3200, 1080}, 1920, 1080}, {-1280, 0, 3200, 1080}, 12},
+        {"stacked, second above", {{0, -1200, 1920, 2280}, 1920, 1080}, {0, -1200, 1920, 2280}, 15},
+        {"smaller one lower left",
+         {{-1024, 0, 2944, 1200}, 1920, 1080},
+         {-1024, 0, 2944, 1200},
+         12},
+        {"no virtual screen reported", {{0, 0, 0, 0}, 1024, 768}, {0, 0, 1024, 768}, 15},
+        {"primary left out", {{-800, -600, 800, 600}, 1024, 768}, {-800, -600, 1824, 1368}, 15},
+        {"reported beside the primary", {{1024, 0, 1280, 1024}, 1024, 768}, {0, 0, 2304, 1024}, 12},
+    };
+    for (const auto& [name, layout, expected, twips] : cases) {
+        PixelRect cover = CoverArea(layout);
+        EXPECT_EQ(std::tie(cover.left, cover.top, cover.width, cover.height),
+                  std::tie(expected.left, expected.top, expected.width, expected.height))
+            << name;
+        PixelPoint corner = PrimaryCorner(layout);
+        EXPECT_EQ(std::make_pair(cover.left + corner.x, cover.top + corner.y), std::make_pair(0, 0))
+            << name << ": the clock at the primary's corner";
+        // The bar at the far end of its wandering ends on the primary's edge.
+        int barRight = OnCoverTwips(twips * (layout.primaryWidth - 100), corner.x, twips);
+        int barBottom = OnCoverTwips(twips * (layout.primaryHeight - 30), corner.y, twips);
+        EXPECT_EQ(std::make_pair(cover.left + barRight / twips, cover.top + barBottom / twips),
+                  std::make_pair(layout.primaryWidth - 100, layout.primaryHeight - 30))
+            << name;
+    }
 }
 
 TEST(StatusBarLayout, KnobFollowsThePercentageUnclamped) {

@@ -51,6 +51,7 @@ class SaverRun : public ::testing::Test {
     ScreenCapture Shot(POINT& barAt) {
         for (;;) {
             RECT before = OnScreen(Bar(), {0, 0, 0, 0});
+            Pause(0.05); // the X server draws a moved window a moment later
             ScreenCapture shot;
             RECT after = OnScreen(Bar(), {0, 0, 0, 0});
             if (before.left == after.left && before.top == after.top) {

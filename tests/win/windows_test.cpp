@@ -191,7 +191,7 @@ HWND PlainWindow(int width, int height) {
 TEST(Drawing, TheClockIsArialOf32PointsYellowOnBlackAndGivenBack) {
     ResetTextState();
     HWND wnd = PlainWindow(600, 120);
-    PrintTime(wnd);
+    PrintTime(wnd, {100, 40});
     const TextDrawingState& text = TextState();
     ASSERT_NE(text.TextDC, nullptr);
     TEXTMETRICW metrics{};
@@ -200,13 +200,13 @@ TEST(Drawing, TheClockIsArialOf32PointsYellowOnBlackAndGivenBack) {
     EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(32, dpi, 72));
     Pause(0.1); // Wine puts what was drawn on the screen from its message loop
     ScreenCapture shot;
-    EXPECT_EQ(shot.At(2, 20), RGB(0, 0, 0)) << "the leading blank is a black box";
-    EXPECT_GT(shot.Count({0, 0, 400, 50}, RGB(255, 255, 0)), 200);
+    EXPECT_EQ(shot.At(102, 60), RGB(0, 0, 0)) << "the leading blank is a black box";
+    EXPECT_GT(shot.Count({100, 40, 500, 90}, RGB(255, 255, 0)), 200);
     HGDIOBJ font = text.TextFont.Get();
     EndText();
     EXPECT_EQ(GetObjectType(font), 0u);
     EXPECT_EQ(text.TextDC, nullptr);
-    PrintTime(nullptr); // no window: nothing drawn, tried again next time
+    PrintTime(nullptr, {0, 0}); // no window: nothing drawn, tried again next time
     EXPECT_EQ(text.TextDC, nullptr);
     DestroyWindow(wnd);
 }

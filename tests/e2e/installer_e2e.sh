@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The setup a Windows user runs (made by scripts/release.sh), on a 64-bit and
+# on a 32-bit Windows: each a new Wine prefix of this test's own beside the
+# test run's, on its display. A silent install puts the Brelvix.scr built for
+# the machine into its real System32 (a 32-bit installer's files land in
+# SysWOW64 unless it says otherwise), registers the uninstaller and makes
+# Brelvix the screen saver; the saver runs "/S" from there and ends on a key;
+# a silent uninstall takes all of it away but the user's settings.
+set -u
+here="$(cd "$(dirname "$0")/../.." && pwd)"
+setup="$here/dist/Brelvix-$1-setup.exe"
+source "$here/scripts/wine-env.sh"
+base="$BRELVIX_WINE_DIR"
+run() { "$here/scripts/wine-run" "$@"; }
+fail() { echo "FAILED ($WINEARCH): $1" && wine_env_stop && exit 1; }
+# The data of a value (key, name) as reg prints it, in the machine's own view.
+value() { run reg query "$1" /v "$2" "/reg:${WINEARCH#win}" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"; }
+shown() { xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1; }
+desktop='HKCU\Control Panel\Desktop'
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brelvix'
+
+machine() { # WINEARCH, the Brelvix.scr that must be installed, the loader of the machine's programs
+    export WINEARCH=$1
+    rm -rf "$base-$1"
+    wine_env_start "$base-$1" --own-display
+    local system32="$BRELVIX_WINE_DIR/prefix/drive_c/windows/system32" saver
+    run "$setup" /S || fail "the setup failed (scripts/release.sh makes it)"
+    cmp -s "$system32/Brelvix.scr" "$2" && [ ! -e "$system32/../syswow64/Brelvix.scr" ] ||
+        fail "System32, and not SysWOW64, must hold the saver built for this Windows"
+    [ "$(value "$desktop" SCRNSAVE.EXE | tr A-Z a-z)" = 'c:\windows\system32\brelvix.scr' ] || fail "not chosen"
+    [ "$(value "$uninstall" DisplayName)" = "Brelvix screen saver" ] || fail "no uninstall entry"
+    run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
+    BRELVIX_WINE=$3 run 'C:\windows\system32\Brelvix.scr' /S & saver=$!
+    for _ in $(seq 100); do shown && break || sleep 0.2; done
+    sleep 1
+    shown && kill -0 $saver 2>/dev/null || fail "the installed saver did not start"
+    xdotool key space
+    for _ in $(seq 50); do kill -0 $saver 2>/dev/null && sleep 0.2; done
+    kill -0 $saver 2>/dev/null && fail "the installed saver did not end on a key"
+    run "$(value "$uninstall" UninstallString | tr -d '"')" /S
+    WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -w
+    [ ! -e "$system32/Brelvix.scr" ] && [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] &&
+        [ -z "$(value "$uninstall" DisplayName)" ] || fail "the uninstaller left the saver or its entry"
+    [ "$(value 'HKCU\Software\Brelvix\Setting' UsableScreen)" = False ] || fail "the settings went too"
+    wine_env_stop
+    echo "$1: installed, ran and removed"
+}
+machine win64 "$here/build/release/x64/Brelvix.scr" /usr/lib/wine/wine64
+machine win32 "$here/build/release/x86/Brelvix.scr" wine
