@@ -15,19 +15,24 @@ std::wstring_view UpToDoubleNul(std::wstring_view text) {
 
 std::vector<std::wstring> NamesInFolder(std::wstring_view all, std::wstring& folder) {
     std::size_t cut = all.find(L'\0');
-    folder = std::wstring(all.substr(0, cut));
-    if (folder.empty() || folder.back() != L'\\') {
-        folder += L'\\';
+    std::wstring in(all.substr(0, cut));
+    if (in.empty() || in.back() != L'\\') {
+        in += L'\\';
     }
     std::vector<std::wstring> paths;
     while (cut != std::wstring_view::npos) {
         std::size_t next = all.find(L'\0', cut + 1);
         std::wstring_view name = all.substr(cut + 1, next - cut - 1);
         if (!name.empty()) {
-            paths.push_back(folder + std::wstring(name));
+            paths.push_back(in + std::wstring(name));
         }
         cut = next;
     }
+    // A folder without a name chose nothing.
+    if (paths.empty()) {
+        return {L""};
+    }
+    folder = in;
     return paths;
 }
 

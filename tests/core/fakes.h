@@ -98,7 +98,7 @@ class RecordingSender : public MciSender {
 // What the views are told, as lines of one log. The setup view looks at
 // ignoreListClick while it selects a row.
 struct RecordingBar : StatusBarView {
-    explicit RecordingBar(Lines& log) : log(log) {}
+    explicit RecordingBar(Lines& into) : log(into) {}
     void SetFileLabel(const std::wstring& name) override { log.push_back(L"bar file " + name); }
     void SetLengthLabel(const std::wstring& mmss) override { log.push_back(L"bar length " + mmss); }
     void SetPercent(int percent, const std::wstring& at) override {
@@ -108,7 +108,7 @@ struct RecordingBar : StatusBarView {
 };
 
 struct RecordingSetup : SetupView {
-    RecordingSetup(Lines& log, const bool& ignoreListClick) : log(log), ignore(ignoreListClick) {}
+    RecordingSetup(Lines& into, const bool& ignoreListClick) : log(into), ignore(ignoreListClick) {}
     void ClearName() override { log.push_back(L"setup clear"); }
     void ShowSong(const std::wstring& name, int row) override {
         log.push_back(L"setup song " + name + L" row " + std::to_wstring(row) +
