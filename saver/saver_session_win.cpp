@@ -43,7 +43,7 @@ struct Wander {
     BounceAxis y;
 };
 
-void ShowSaverWindow(const PixelRect& cover) {
+void ShowSaverWindow(const PixelBox& cover) {
     frmSS().Load(cover);
     if (!Program().Opt.BlackScreen) {
         CaptureScreen(frmSS(), {cover.left, cover.top});

@@ -13,7 +13,7 @@ class SaverWindow final : public PictureForm {
     // Creates the window hidden: borderless, black, over the given area of
     // the screen (in screen coordinates). It is placed rather than maximised,
     // since a maximised window fills one monitor only.
-    bool Load(const PixelRect& cover);
+    bool Load(const PixelBox& cover);
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -4,8 +4,8 @@
 
 namespace brelvix {
 
-PixelRect CoverArea(const ScreenLayout& layout) {
-    const PixelRect& v = layout.virtualScreen;
+PixelBox CoverArea(const ScreenLayout& layout) {
+    const PixelBox& v = layout.virtualScreen;
     int left = std::min(v.left, 0);
     int top = std::min(v.top, 0);
     int right = std::max(v.left + v.width, layout.primaryWidth);
@@ -14,7 +14,7 @@ PixelRect CoverArea(const ScreenLayout& layout) {
 }
 
 PixelPoint PrimaryCorner(const ScreenLayout& layout) {
-    PixelRect cover = CoverArea(layout);
+    PixelBox cover = CoverArea(layout);
     return {-cover.left, -cover.top};
 }
 

@@ -5,7 +5,7 @@
 
 namespace brelvix {
 
-struct PixelRect {
+struct PixelBox {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -22,7 +22,7 @@ struct PixelPoint {
 // rectangle round every monitor) starts left of or above it when a monitor
 // lies there.
 struct ScreenLayout {
-    PixelRect virtualScreen;
+    PixelBox virtualScreen;
     int primaryWidth = 0;
     int primaryHeight = 0;
 };
@@ -30,7 +30,7 @@ struct ScreenLayout {
 // What the saver window covers and the snapshot copies, in screen
 // coordinates: the virtual screen, widened where needed to hold the primary
 // monitor (a system that reports no virtual screen gives just the primary).
-PixelRect CoverArea(const ScreenLayout& layout);
+PixelBox CoverArea(const ScreenLayout& layout);
 
 // The primary monitor's top-left corner in the cover's client area: where the
 // clock is drawn and where the bar's wandering counts from.

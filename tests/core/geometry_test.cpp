@@ -59,7 +59,7 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
 }
 
 TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
-    const std::tuple<const char*, ScreenLayout, PixelRect, int> cases[] = {
+    const std::tuple<const char*, ScreenLayout, PixelBox, int> cases[] = {
         {"one monitor", {{0, 0, 1024, 768}, 1024, 768}, {0, 0, 1024, 768}, 15},
         {"second on the right", {{0, 0, 3840, 1080}, 1920, 1080}, {0, 0, 3840, 1080}, 15},
         {"primary on the right", {{-1280, 0, 3200, 1080}, 1920, 1080}, {-1280, 0, 3200, 1080}, 12},
@@ -73,7 +73,7 @@ TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
         {"reported beside the primary", {{1024, 0, 1280, 1024}, 1024, 768}, {0, 0, 2304, 1024}, 12},
     };
     for (const auto& [name, layout, expected, twips] : cases) {
-        PixelRect cover = CoverArea(layout);
+        PixelBox cover = CoverArea(layout);
         EXPECT_EQ(std::tie(cover.left, cover.top, cover.width, cover.height),
                   std::tie(expected.left, expected.top, expected.width, expected.height))
             << name;

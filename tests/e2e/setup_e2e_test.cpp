@@ -98,6 +98,9 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     Open();
     EXPECT_EQ(Rows(), (Lines{L"Alba", L"Brezza", L"Cielo", L"Duna"}));
     EXPECT_EQ(Selected(), 1) << "the stored song";
+    RECT client{};
+    GetClientRect(Dialog(), &client);
+    EXPECT_EQ(client.right, 6135 / 15) << "the designed width inside the frame";
     HWND status = Item(kIdStatus);
     wchar_t before[64] = {}, after[64] = {};
     GetWindowTextW(status, before, 64);
@@ -229,6 +232,10 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     EXPECT_FALSE(IsWindowVisible(Item(kIdNameStrip)));
     PostMessageW(Dialog(), WM_SYSCOMMAND, 2002, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Item(kIdNameStrip)); }, 2000));
+    Pause(0.3);
+    RECT strip = OnScreen(Item(kIdNameStrip), {0, 0, 400, 22});
+    EXPECT_GT(ScreenCapture().Count(strip, RGB(255, 0, 0)), 10) << "the red bar of the song's progress";
+    EXPECT_GT(ScreenCapture().Count(strip, RGB(0, 0, 255)), 10) << "its name in blue";
     GetWindowRect(Dialog(), &after);
     EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (3450 - 3075) / 15);
     EXPECT_FALSE(IsWindowVisible(Item(kIdStatus)));
