@@ -6,18 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-// Usage: preview_bench <path of Brelvix.scr> [seconds]
+// Usage: preview_bench [seconds] (the Brelvix.scr beside it is the one run)
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::puts("usage: preview_bench <Brelvix.scr> [seconds]");
-        return 2;
-    }
-    double seconds = argc > 2 ? std::atof(argv[2]) : 20.0;
-    std::string scr = argv[1];
+    double seconds = argc > 1 ? std::atof(argv[1]) : 20.0;
     brelvix::testing::StandInHost host({152, 112}, {L"Brelvix"}, 0);
-    brelvix::testing::ChildProcess preview(std::wstring(scr.begin(), scr.end()), host.Switch());
+    brelvix::testing::Scr preview(host.Switch());
     brelvix::Pause(seconds);
     bool ran = !preview.WaitForExit(0);
     DestroyWindow(host.preview);

@@ -134,7 +134,7 @@ run "$root/build/win64/bin/setup_bench.exe" "$(run winepath -w "$root/build/win6
 
 echo "== Preview in a stand-in host's 152 x 112 window (${seconds} s), beside a spinning loop"
 settings BlackScreen=False
-run "$root/build/win64/bin/preview_bench.exe" "$(run winepath -w "$root/build/win64/bin/Brelvix.scr" 2>/dev/null | tr -d '\r')" $((seconds + 5)) &
+run "$root/build/win64/bin/preview_bench.exe" $((seconds + 5)) &
 measure_running "preview" wait
 server=$(our_wineserver)
 s0=$(ticks "$server")

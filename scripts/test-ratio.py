@@ -12,7 +12,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 C_LIKE = {".cpp", ".h", ".rc"}
-HASH_LIKE = {".cmake", ".sh", ".py", ".nsi"}
+HASH_LIKE = {".cmake", ".sh", ".py"}
 
 
 def kind(path):

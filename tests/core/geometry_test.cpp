@@ -18,29 +18,24 @@ namespace brelvix {
 namespace {
 
 TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
-    EXPECT_EQ(CentredOffset(15360, 5250), 5055);
-    EXPECT_EQ(CentredOffset(11, 0), 6); // 5.5 -> 6
-    EXPECT_EQ(CentredOffset(9, 0), 4);  // 4.5 -> 4
-    EXPECT_EQ(CentredOffset(100, 200), -50);
-    const std::tuple<double, int, int, int> steps[] = {{0.0, 30, 30, 30},
-                                                       {0.5, 30, 30, 45},
-                                                       {0.9999, 30, 30, 60},
-                                                       {0.25, 1, 2, 2},
-                                                       {0.75, 1, 2, 2}};
+    // Halves go to the even side: 5.5 -> 6, 4.5 -> 4.
+    EXPECT_EQ(std::tuple(CentredOffset(15360, 5250), CentredOffset(11, 0), CentredOffset(9, 0),
+                         CentredOffset(100, 200)),
+              std::tuple(5055, 6, 4, -50));
+    // clang-format off
+    const std::tuple<double, int, int, int> steps[] = {{0.0, 30, 30, 30}, {0.5, 30, 30, 45}, {0.9999, 30, 30, 60}, {0.25, 1, 2, 2}, {0.75, 1, 2, 2}};
+    // clang-format on
     for (const auto& [fraction, base, span, step] : steps) {
         EXPECT_EQ(RandomStep(fraction, base, span), step) << fraction;
     }
     BounceAxis axis{90, 100, 1};
-    axis.Advance(10);
-    EXPECT_EQ(axis.position, 100);
-    EXPECT_EQ(axis.direction, 1); // on the edge, not past it
+    axis.Advance(10); // on the edge, not past it
+    EXPECT_EQ(std::pair(axis.position, axis.direction), std::pair(100, 1));
     axis.Advance(30);
-    EXPECT_EQ(axis.position, 100);
-    EXPECT_EQ(axis.direction, -1);
+    EXPECT_EQ(std::pair(axis.position, axis.direction), std::pair(100, -1));
     axis.position = 10;
     axis.Advance(45);
-    EXPECT_EQ(axis.position, 0);
-    EXPECT_EQ(axis.direction, 1);
+    EXPECT_EQ(std::pair(axis.position, axis.direction), std::pair(0, 1));
     BounceAxis tooBig{CentredOffset(300, 1515), 300 - 1515, 1};
     for (int i = 0; i < 3; ++i) {
         tooBig.Advance(45);
@@ -59,19 +54,17 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
 }
 
 TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
+    // clang-format off
     const std::tuple<const char*, ScreenLayout, PixelBox, int> cases[] = {
         {"one monitor", {{0, 0, 1024, 768}, 1024, 768}, {0, 0, 1024, 768}, 15},
         {"second on the right", {{0, 0, 3840, 1080}, 1920, 1080}, {0, 0, 3840, 1080}, 15},
         {"primary on the right", {{-1280, 0, 3200, 1080}, 1920, 1080}, {-1280, 0, 3200, 1080}, 12},
         {"stacked, second above", {{0, -1200, 1920, 2280}, 1920, 1080}, {0, -1200, 1920, 2280}, 15},
-        {"smaller one lower left",
-         {{-1024, 0, 2944, 1200}, 1920, 1080},
-         {-1024, 0, 2944, 1200},
-         12},
+        {"smaller one lower left", {{-1024, 0, 2944, 1200}, 1920, 1080}, {-1024, 0, 2944, 1200}, 12},
         {"no virtual screen reported", {{0, 0, 0, 0}, 1024, 768}, {0, 0, 1024, 768}, 15},
         {"primary left out", {{-800, -600, 800, 600}, 1024, 768}, {-800, -600, 1824, 1368}, 15},
-        {"reported beside the primary", {{1024, 0, 1280, 1024}, 1024, 768}, {0, 0, 2304, 1024}, 12},
-    };
+        {"reported beside the primary", {{1024, 0, 1280, 1024}, 1024, 768}, {0, 0, 2304, 1024}, 12}};
+    // clang-format on
     for (const auto& [name, layout, expected, twips] : cases) {
         PixelBox cover = CoverArea(layout);
         EXPECT_EQ(std::tie(cover.left, cover.top, cover.width, cover.height),
@@ -90,9 +83,9 @@ TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
 }
 
 TEST(StatusBarLayout, KnobFollowsThePercentageUnclamped) {
-    const std::pair<int, int> cases[] = {
-        {0, 960},    {1, 1000},   {33, 2267}, {50, 2940},
-        {100, 4920}, {101, 4960}, {-10, 564}, {542293, 960 + 21474803}};
+    // clang-format off
+    const std::pair<int, int> cases[] = {{0, 960}, {1, 1000}, {33, 2267}, {50, 2940}, {100, 4920}, {101, 4960}, {-10, 564}, {542293, 960 + 21474803}};
+    // clang-format on
     for (const auto& [percent, left] : cases) {
         EXPECT_EQ(KnobLeftTwips(percent), left) << percent;
     }
@@ -102,14 +95,13 @@ TEST(StatusBarLayout, TheStripAndItsCloseGlyphKeepTheirPixelsAtEveryDensity) {
     for (int tpp : {15, 12, 8}) {
         int inner = 350 * tpp;
         TwipsRect strip = CaptionStripRect(inner, tpp, tpp);
-        EXPECT_EQ(inner - strip.left - strip.width, 4 * tpp) << tpp;
-        EXPECT_EQ(strip.top, 4 * tpp);
-        EXPECT_EQ(strip.width, 54 * tpp);
-        EXPECT_EQ(strip.height, 18 * tpp);
+        EXPECT_EQ(
+            std::tuple(inner - strip.left - strip.width, strip.top, strip.width, strip.height),
+            std::tuple(4 * tpp, 4 * tpp, 54 * tpp, 18 * tpp));
         // The glyph's pixels, edges excluded: x 37 ... 51 and y 3 ... 15 of the strip.
-        const std::tuple<int, int, bool> presses[] = {{36, 8, false}, {37, 8, true},  {51, 8, true},
-                                                      {52, 8, false}, {44, 2, false}, {44, 3, true},
-                                                      {44, 15, true}, {44, 16, false}};
+        // clang-format off
+        const std::tuple<int, int, bool> presses[] = {{36, 8, false}, {37, 8, true},  {51, 8, true}, {52, 8, false}, {44, 2, false}, {44, 3, true}, {44, 15, true}, {44, 16, false}};
+        // clang-format on
         for (const auto& [x, y, hit] : presses) {
             EXPECT_EQ(OnCloseGlyph(x * tpp, y * tpp, tpp, tpp), hit)
                 << tpp << ": " << x << "," << y;
@@ -120,38 +112,33 @@ TEST(StatusBarLayout, TheStripAndItsCloseGlyphKeepTheirPixelsAtEveryDensity) {
 
 TEST(InputRules, KeysAndPresses) {
     constexpr int kKeyA = 65;
-    const std::tuple<int, bool, bool, KeyOutcome> keys[] = {
-        {kKeyF1, false, false, KeyOutcome::OpenSetup},
-        {kKeyF1, false, true, KeyOutcome::EndSession},
-        {kKeyF1, true, false, KeyOutcome::Nothing},
-        {kKeyA, false, true, KeyOutcome::EndSession},
-        {kKeyA, true, false, KeyOutcome::Nothing}};
+    using K = KeyOutcome;
+    // clang-format off
+    const std::tuple<int, bool, bool, K> keys[] = {{kKeyF1, false, false, K::OpenSetup}, {kKeyF1, false, true, K::EndSession},
+        {kKeyF1, true, false, K::Nothing}, {kKeyA, false, true, K::EndSession}, {kKeyA, true, false, K::Nothing}};
+    // clang-format on
     for (const auto& [key, usable, secure, outcome] : keys) {
         EXPECT_EQ(DecideSaverKey(key, usable, secure), outcome) << key << usable << secure;
     }
     using P = PressOutcome;
-    const std::tuple<int, int, P, P> presses[] = {
-        {kButtonLeft, kShiftNone, P::EndSession, P::Nothing},
-        {kButtonRight, kShiftNone, P::AboutWithHint, P::AboutWithoutHint},
-        {kButtonMiddle, kShiftNone, P::Nothing, P::Nothing},
-        {kButtonLeft, kShiftShift, P::Nothing, P::Nothing},
-        {kButtonLeft, kShiftAlt, P::Nothing, P::Nothing},
+    // clang-format off
+    const std::tuple<int, int, P, P> presses[] = {{kButtonLeft, kShiftNone, P::EndSession, P::Nothing},
+        {kButtonRight, kShiftNone, P::AboutWithHint, P::AboutWithoutHint}, {kButtonMiddle, kShiftNone, P::Nothing, P::Nothing},
+        {kButtonLeft, kShiftShift, P::Nothing, P::Nothing}, {kButtonLeft, kShiftAlt, P::Nothing, P::Nothing},
         {kButtonRight, kShiftCtrl, P::Nothing, P::Nothing}};
+    // clang-format on
     for (const auto& [button, shift, full, usable] : presses) {
         EXPECT_EQ(DecideSaverPress(button, shift, false), full) << button << "/" << shift;
         EXPECT_EQ(DecideSaverPress(button, shift, true), usable) << button << "/" << shift;
     }
     using B = StatusBarPress;
-    const std::tuple<int, int, bool, bool, bool, B> bar[] = {
-        {kButtonLeft, kShiftNone, true, false, false, B::Drag},
-        {kButtonLeft, kShiftShift, true, false, false, B::SaverPress},
-        {kButtonLeft, kShiftNone, false, false, false, B::SaverPress},
-        {kButtonRight, kShiftNone, true, false, false, B::SaverPress},
-        {kButtonLeft, kShiftNone, true, true, true, B::CloseGlyph},
-        {kButtonLeft, kShiftNone, false, true, true, B::Nothing},
-        {kButtonRight, kShiftNone, true, true, true, B::Nothing},
-        {kButtonLeft, kShiftCtrl, true, true, true, B::Nothing},
-        {kButtonLeft, kShiftNone, true, true, false, B::Nothing}};
+    // clang-format off
+    const std::tuple<int, int, bool, bool, bool, B> bar[] = {{kButtonLeft, kShiftNone, true, false, false, B::Drag},
+        {kButtonLeft, kShiftShift, true, false, false, B::SaverPress}, {kButtonLeft, kShiftNone, false, false, false, B::SaverPress},
+        {kButtonRight, kShiftNone, true, false, false, B::SaverPress}, {kButtonLeft, kShiftNone, true, true, true, B::CloseGlyph},
+        {kButtonLeft, kShiftNone, false, true, true, B::Nothing}, {kButtonRight, kShiftNone, true, true, true, B::Nothing},
+        {kButtonLeft, kShiftCtrl, true, true, true, B::Nothing}, {kButtonLeft, kShiftNone, true, true, false, B::Nothing}};
+    // clang-format on
     for (const auto& [button, shift, usable, strip, glyph, outcome] : bar) {
         EXPECT_EQ(DecideStatusBarPress(button, shift, usable, strip, glyph), outcome)
             << button << shift << usable << strip << glyph;

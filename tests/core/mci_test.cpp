@@ -71,34 +71,30 @@ TEST_F(MciPlayerTest, OpenSetsMillisecondsReadsTheLengthAndShowsIt) {
     EXPECT_EQ(sender.commands,
               (Lines{L"open sequencer!C:\\MUSIC\\SONG1.MID alias frmSS",
                      L"set frmSS time format milliseconds", L"status frmSS length"}));
-    EXPECT_TRUE(state.MciIsOpen);
-    EXPECT_EQ(state.TimeDivisor, 1000);
-    EXPECT_EQ(state.SongLengthSecs, 187);
+    EXPECT_EQ(std::tuple(state.MciIsOpen, state.TimeDivisor, state.SongLengthSecs),
+              std::tuple(true, 1000L, 187L));
     EXPECT_EQ(log, Lines{L"bar length 03:07"});
 
     // An unreadable length keeps the last one, and shows it again.
     sender.answers[L"status frmSS length"] = {275, L""};
     EXPECT_EQ(player.OpenSong(L"C:\\2.wav", L"frmSS"), 0);
-    EXPECT_EQ(state.SongLengthText, L"03:07");
-    EXPECT_EQ(state.MciResult, 275u);
-    EXPECT_EQ(log.back(), L"bar length 03:07");
+    EXPECT_EQ(std::tuple(state.SongLengthText, state.MciResult, log.back()),
+              std::tuple(L"03:07", 275u, L"bar length 03:07"));
 }
 
 TEST_F(MciPlayerTest, AFailedOpenReturnsItsCodeAndChangesNothingElse) {
     state = {true, false, false, 42, L"00:42"};
     sender.answers[L"open C:\\gone.mp3 alias fmci"] = {277, L""};
     EXPECT_EQ(player.OpenSong(L"C:\\gone.mp3", L"fmci"), 277);
-    EXPECT_EQ(sender.commands.size(), 1u);
-    EXPECT_FALSE(state.MciIsOpen);
-    EXPECT_EQ(state.SongLengthSecs, 42);
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(std::tuple(sender.commands.size(), state.MciIsOpen, state.SongLengthSecs, log.size()),
+              std::tuple(1u, false, 42L, 0u));
 }
 
 TEST_F(MciPlayerTest, RefusedMillisecondsFallBackToTenthsOnlyForTheSequencer) {
+    // clang-format off
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {{L"C:\\A\\SONG.MID", L"20:00"},
-                                                               {L"C:\\My Songs\\a.mid", L"20:00"},
-                                                               {L"C:\\A\\B.WAV", L"00:12"},
-                                                               {L"C:\\A\\B.MP3", L"00:12"}};
+        {L"C:\\My Songs\\a.mid", L"20:00"}, {L"C:\\A\\B.WAV", L"00:12"}, {L"C:\\A\\B.MP3", L"00:12"}};
+    // clang-format on
     sender.answers[L"set x time format milliseconds"] = {266, L""};
     sender.answers[L"status x length"] = {0, L"12000"};
     for (const auto& [path, length] : cases) {
@@ -112,26 +108,23 @@ TEST_F(MciPlayerTest, PlayPositionCloseAndPause) {
     EXPECT_EQ(player.PlaySong(0x1234, L"fmci"), 263);
     EXPECT_EQ(sender.windows.back(), 0x1234u);
 
-    const std::tuple<long, long, const wchar_t*, int, const wchar_t*> positions[] = {
-        {120, 1000, L"30000", 25, L"00:30"},
-        {1200, 10, L"3000", 25, L"05:00"},
-        {0, 1000, L"90000", 0, L"01:30"}, // no length: 0 %, not a division by zero
-        {8, 1000, L"1000", 12, L"00:01"},
-    };
+    // No length: 0 %, not a division by zero.
+    // clang-format off
+    const std::tuple<long, long, const wchar_t*, int, const wchar_t*> positions[] = {{120, 1000, L"30000", 25, L"00:30"},
+        {1200, 10, L"3000", 25, L"05:00"}, {0, 1000, L"90000", 0, L"01:30"}, {8, 1000, L"1000", 12, L"00:01"}};
+    // clang-format on
     for (const auto& [length, divisor, reply, percent, text] : positions) {
         state.SongLengthSecs = length;
         state.TimeDivisor = divisor;
         sender.answers[L"status a position"] = {0, reply};
         int got = -1;
         EXPECT_TRUE(player.GetSongPosition(L"a", got));
-        EXPECT_EQ(got, percent) << reply;
-        EXPECT_EQ(state.SongPositionText, text) << reply;
+        EXPECT_EQ(std::pair(got, state.SongPositionText), std::pair(percent, std::wstring(text)));
     }
     sender.answers[L"status a position"] = {263, L"5000"};
     int kept = 17;
     EXPECT_FALSE(player.GetSongPosition(L"a", kept));
-    EXPECT_EQ(kept, 17);
-    EXPECT_EQ(state.SongPositionText, L"00:01");
+    EXPECT_EQ(std::pair(kept, state.SongPositionText), std::pair(17, std::wstring(L"00:01")));
 
     state.MciIsOpen = true;
     player.PauseSong(L"fsetup");
@@ -139,8 +132,7 @@ TEST_F(MciPlayerTest, PlayPositionCloseAndPause) {
     EXPECT_TRUE(state.MciIsOpen);
     sender.answers[L"close never"] = {263, L""};
     player.CloseSong(L"never");
-    EXPECT_FALSE(state.MciIsOpen);
-    EXPECT_EQ(state.MciResult, 263u);
+    EXPECT_EQ(std::pair(state.MciIsOpen, state.MciResult), std::pair(false, 263u));
     EXPECT_EQ(Lines(sender.commands.end() - 3, sender.commands.end()),
               (Lines{L"pause fsetup", L"resume fsetup", L"close never"}));
 }

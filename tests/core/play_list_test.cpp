@@ -101,6 +101,9 @@ TEST_F(LoadPlayListTest, MusicFileWithoutAListMakesAOneSongList) {
         EXPECT_EQ(music.CurrentSong, 0);
         EXPECT_EQ(music.LocalSongCount, 1);
     }
+    EXPECT_EQ(GetSavedMusicFile(store, files), L"") << "only a file that is still there";
+    files.existing.insert(L"C:\\Music\\Last one.mid");
+    EXPECT_EQ(GetSavedMusicFile(store, files), L"C:\\Music\\Last one.mid");
     store.values.clear();
     EXPECT_TRUE(Load().empty());
 }
@@ -116,15 +119,6 @@ TEST_F(LoadPlayListTest, CountsAreRoundedAndHeldInsideTheLimit) {
         EXPECT_EQ(static_cast<int>(Load().size()), loaded) << count;
         EXPECT_FALSE(music.PlayList.Contains(L"beyond"));
     }
-}
-
-TEST(GetSavedMusicFile, OnlyAFileThatStillExists) {
-    MemoryStore store;
-    FakeFiles files;
-    store.Set(kSectionSetting, L"MusicFile", L"C:\\A\\one.mp3");
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"");
-    files.existing.insert(L"C:\\A\\one.mp3");
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"C:\\A\\one.mp3");
 }
 
 // UpdateMusic against a recording sender: every command, view call and
@@ -153,6 +147,8 @@ class UpdateMusicTest : public ::testing::Test {
     void ExpectStoppedAt(int song) {
         state.SongEnded = true;
         sender.answers[L"status frmSS position"] = {263, L""};
+        sender.commands.clear();
+        log.clear();
         Pass();
         EXPECT_EQ(music.CurrentSong, song);
         EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
@@ -173,14 +169,15 @@ class UpdateMusicTest : public ::testing::Test {
     MusicState music;
 };
 
-TEST_F(UpdateMusicTest, WithoutANoticeOnlyThePositionShows) {
+TEST_F(UpdateMusicTest, ACompletedSongStartsTheNextAndEveryPassShowsThePosition) {
     state.SongLengthSecs = 120;
     Pass();
     EXPECT_EQ(sender.commands, Lines{L"status frmSS position"});
     EXPECT_EQ(log, Lines{L"bar 25% 00:30"});
-}
-
-TEST_F(UpdateMusicTest, ACompletedSongStartsTheNextOne) {
+    sender = RecordingSender{};
+    sender.answers[L"status frmSS length"] = {0, L"120000"};
+    sender.answers[L"status frmSS position"] = {0, L"30000"};
+    log.clear();
     music.CurrentSong = 0;
     state.SongEnded = true;
     Pass();
@@ -196,10 +193,10 @@ TEST_F(UpdateMusicTest, ACompletedSongStartsTheNextOne) {
 }
 
 TEST_F(UpdateMusicTest, SongsFollowInListOrderAndWrapAfterTheLast) {
-    const std::pair<int, const wchar_t*> cases[] = {{-1, L"C:\\M\\one.mp3"},
-                                                    {0, L"C:\\M\\two.wav"},
-                                                    {1, L"C:\\M\\three.mid"},
-                                                    {2, L"C:\\M\\one.mp3"}};
+    // clang-format off
+    const std::pair<int, const wchar_t*> cases[] = {
+        {-1, L"C:\\M\\one.mp3"}, {0, L"C:\\M\\two.wav"}, {1, L"C:\\M\\three.mid"}, {2, L"C:\\M\\one.mp3"}};
+    // clang-format on
     for (const auto& [current, next] : cases) {
         music.CurrentSong = current;
         state.SongEnded = true;
@@ -209,43 +206,33 @@ TEST_F(UpdateMusicTest, SongsFollowInListOrderAndWrapAfterTheLast) {
         EXPECT_EQ(sender.commands[sender.commands.size() - 5],
                   OpenCommand(ToUpperText(next), L"frmSS"));
     }
-}
-
-TEST_F(UpdateMusicTest, AnAbortedNoticeIsOnlyCleared) {
-    state.SongAborted = true;
-    state.SongEnded = true;
+    state.SongAborted = true; // an aborted notice is only cleared
+    sender.commands.clear();
     Pass();
     EXPECT_FALSE(state.SongAborted);
-    EXPECT_TRUE(state.SongEnded); // handled on the next pass
-    EXPECT_TRUE(sender.commands.empty() && log.empty());
+    EXPECT_TRUE(sender.commands.empty());
 }
 
-TEST_F(UpdateMusicTest, AMissingFileMuteOrAnEmptyListStopsTheMusic) {
+TEST_F(UpdateMusicTest, AMissingFileMuteAnEmptyListOrAFailedOpenStopTheMusic) {
     music.CurrentSong = 0;
     files.existing.erase(L"C:\\M\\two.wav");
     ExpectStoppedAt(1);
     EXPECT_EQ(music.CurrentFile, L"C:\\M\\two.wav");
-    SetUp();
-    sender.commands.clear();
-    log.clear();
     program.Opt.Mute = true;
+    files.existing.insert(L"C:\\M\\three.mid");
     ExpectStoppedAt(2);
     program.Opt.Mute = false;
-    sender.commands.clear();
-    log.clear();
     music.PlayList.Clear();
-    music.CurrentSong = 4;
     ExpectStoppedAt(0);
     EXPECT_EQ(music.CurrentFile, L"");
-}
-
-TEST_F(UpdateMusicTest, AFailedOpenIsNeitherPlayedNorReported) {
+    SetUp();
     music.CurrentSong = 0;
     state.SongEnded = true;
     sender.answers[L"open waveaudio!C:\\M\\TWO.WAV alias frmSS"] = {296, L""};
+    sender.commands.clear();
     Pass();
     EXPECT_FALSE(state.MciIsOpen);
-    EXPECT_EQ(sender.commands[2], L"status frmSS position");
+    EXPECT_EQ(sender.commands[2], L"status frmSS position") << "not played";
 }
 
 TEST_F(UpdateMusicTest, TheSetupDialogGetsTheNameTheRowAndThePosition) {

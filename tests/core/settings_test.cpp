@@ -11,14 +11,13 @@ using testing::Lines;
 using testing::MemoryStore;
 
 TEST(ParseBool, ReadsWordsDigitsAndNumbers) {
-    const std::pair<std::wstring, bool> cases[] = {
-        {L"on", true},        {L"TRUE", true},   {L"Vero", true},    {L"1", true},
-        {L"ENABLED", true},   {L"si", true},     {L"S\u00cc", true}, {L"yes", true},
-        {L"off", false},      {L"False", false}, {L"FALSO", false},  {L"0", false},
-        {L"disabled", false}, {L"no", false},    {L"2", true},       {L"-1", true},
-        {L"", false},         {L"abc", false},   {L" true", false},  {L"yes ", false},
-        {L"3abc", true},      {L"0.0", false},   {L" 7", true},      {L"0.4", true},
-    };
+    // clang-format off
+    const std::pair<std::wstring, bool> cases[] = {{L"on", true}, {L"TRUE", true}, {L"Vero", true},
+        {L"1", true}, {L"ENABLED", true}, {L"si", true}, {L"S\u00cc", true}, {L"yes", true}, {L"off", false},
+        {L"False", false}, {L"FALSO", false}, {L"0", false}, {L"disabled", false}, {L"no", false}, {L"2", true},
+        {L"-1", true}, {L"", false}, {L"abc", false}, {L" true", false}, {L"yes ", false}, {L"3abc", true},
+        {L"0.0", false}, {L" 7", true}, {L"0.4", true}};
+    // clang-format on
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseBool(text), value) << "[" << text << "]";
     }
@@ -32,9 +31,10 @@ TEST(LoadOptions, DefaultsOrderAndTheUsableScreenRule) {
     EXPECT_EQ(fresh.writes, Lines{L"Setting/ViewTime=True"});
 
     MemoryStore store;
-    const std::pair<const wchar_t*, const wchar_t*> stored[] = {
-        {L"UsableScreen", L"False"}, {L"BlackScreen", L"-1"}, {L"MouseMove", L"Enabled"},
-        {L"Mute", L"yes"},           {L"ViewFilename", L"2"}, {L"ViewTime", L"no"}};
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> stored[] = {{L"UsableScreen", L"False"}, {L"BlackScreen", L"-1"},
+        {L"MouseMove", L"Enabled"}, {L"Mute", L"yes"}, {L"ViewFilename", L"2"}, {L"ViewTime", L"no"}};
+    // clang-format on
     for (const auto& [key, value] : stored) {
         store.Set(kSectionSetting, key, value);
     }
@@ -52,12 +52,7 @@ TEST(LoadOptions, DefaultsOrderAndTheUsableScreenRule) {
 }
 
 SavedChoices Choices(bool usable, bool changed, const Lines& paths) {
-    SavedChoices c;
-    c.options = {usable, true, true, false, false, false};
-    c.musicFile = paths.empty() ? L"" : paths.back();
-    c.playListChanged = changed;
-    c.playListPaths = paths;
-    return c;
+    return {{usable, true, true}, paths.empty() ? L"" : paths.back(), changed, paths};
 }
 
 void StoreList(MemoryStore& store, const Lines& paths) {
@@ -67,14 +62,6 @@ void StoreList(MemoryStore& store, const Lines& paths) {
     store.Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
 }
 
-Lines ListKeys(MemoryStore& store) {
-    Lines keys;
-    for (const auto& [key, value] : store.ValuesOf(kSectionFileList)) {
-        keys.push_back(key + L"=" + value);
-    }
-    return keys;
-}
-
 TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
     MemoryStore store;
     StoreList(store, {L"keep"});
@@ -82,11 +69,12 @@ TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
     EXPECT_EQ(store.writes, (Lines{L"Setting/Mute=False", L"Setting/UsableScreen=True",
                                    L"Setting/BlackScreen=0", L"Setting/MouseMove=0",
                                    L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\a.mp3"}));
-    EXPECT_EQ(ListKeys(store), Lines{L"localfile1=keep"});
+    EXPECT_EQ(store.ValuesOf(kSectionFileList), (SectionValues{{L"localfile1", L"keep"}}));
     SaveOptions(store, Choices(false, false, {}));
-    EXPECT_EQ(store.Read(kSectionSetting, L"BlackScreen", L""), L"True");
-    EXPECT_EQ(store.Read(kSectionSetting, L"MouseMove", L""), L"True");
-    EXPECT_EQ(store.Read(kSectionSetting, L"MusicFile", L"?"), L"");
+    EXPECT_EQ(store.Read(kSectionSetting, L"BlackScreen", L"") +
+                  store.Read(kSectionSetting, L"MouseMove", L"") +
+                  store.Read(kSectionSetting, L"MusicFile", L"?"),
+              L"TrueTrue");
 }
 
 TEST(SaveOptions, AChangedListReplacesTheOldOneExactly) {
@@ -102,17 +90,14 @@ TEST(SaveOptions, AChangedListReplacesTheOldOneExactly) {
     }
     Lines eleven(twelve.begin() + 1, twelve.end());
     SaveOptions(store, Choices(false, true, eleven));
-    Lines expected;
+    SectionValues expected;
     for (int n = 1; n <= 11; ++n) {
-        expected.push_back(L"localfile" + std::to_wstring(n) + L"=" + eleven[n - 1]);
+        expected[L"localfile" + std::to_wstring(n)] = eleven[n - 1];
     }
-    Lines held = ListKeys(store);
-    std::sort(held.begin(), held.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(held, expected);
+    EXPECT_EQ(store.ValuesOf(kSectionFileList), expected);
     EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"11");
     SaveOptions(store, Choices(false, true, {}));
-    EXPECT_TRUE(ListKeys(store).empty());
+    EXPECT_TRUE(store.ValuesOf(kSectionFileList).empty());
     EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"0");
 }
 

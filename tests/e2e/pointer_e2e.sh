@@ -4,45 +4,49 @@
 # through GetCursorPos, which under Wine asks X, so input injected inside
 # Wine cannot stand in for it. Runs in the test run's Wine set-up.
 set -u
-scr="$1"
-here="$(cd "$(dirname "$0")/../.." && pwd)"
-run() { "$here/scripts/wine-run" "$@"; }
-# The saver's own process: its command line ends in the switch and it runs
-# in this test run's prefix (another run may have a saver of its own).
-saver() {
+run() { "$(dirname "$0")/../../scripts/wine-run" "$@"; }
+# The saver's own process, in this run's prefix (another run may have one).
+running() {
     for p in $(pgrep -f 'Brelvix\.scr /S$'); do
-        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && echo "$p"
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && return 0
     done
+    return 1
 }
-running() { [ -n "$(saver)" ]; }
-fail() {
+check() {  # what, then "on" or "off": whether the saver must still run
+    sleep 1.2
+    local state=off
+    running && state=on
+    [ "$state" = "$2" ] && return
     echo "FAILED: $1"
-    kill $(saver) 2>/dev/null
+    pkill -f 'Brelvix\.scr /S$'
     exit 1
 }
+dialog() { xdotool search --onlyvisible --name '^Brelvix$' >/dev/null 2>&1; }
 
 run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1
-run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
-run reg add 'HKCU\Software\Brelvix\Setting' /v MouseMove /d True /f >/dev/null 2>&1
-run "$scr" /S &
-# The first start in a new Wine prefix can take several seconds.
-for _ in $(seq 150); do
-    xdotool search --onlyvisible --class 'brelvix.scr' >/dev/null 2>&1 && break
-    sleep 0.2
+for kv in UsableScreen=False MouseMove=True; do
+    run reg add 'HKCU\Software\Brelvix\Setting' /v "${kv%=*}" /d "${kv#*=}" /f >/dev/null 2>&1
 done
-sleep 1
-running || fail "the saver did not start"
-# Away from the status bar in the middle: moves over it reach the bar, not
-# the saver window. The first move only takes the reference point.
+run "$1" /S &
+# A new prefix starts slowly.
+for _ in $(seq 150); do xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1 && break; sleep 0.2; done
+# Away from the status bar in the middle, whose moves reach the bar instead.
 xdotool mousemove 150 650
-sleep 1
-running || fail "the first move ended the saver"
+check "the first move, which only takes the reference, ended the saver" on
 xdotool mousemove 148 652
-sleep 1
-running || fail "a move of 2 pixels ended the saver"
-xdotool mousemove 153 650
-sleep 1.5
-running && fail "a move of 3 pixels left the saver running"
-echo "a move of 2 pixels keeps the saver, one of 3 ends it"
+check "a move of 2 pixels ended the saver" on
+# F1, then OK in the setup dialog: the saver that comes back measures from
+# where the mouse is when it first moves, not from the old reference.
+xdotool key F1
+for _ in $(seq 50); do dialog && break; sleep 0.2; done
+dialog || check "F1 opened no setup dialog" off
+xdotool key alt+o
+for _ in $(seq 50); do dialog || break; sleep 0.2; done
+sleep 1.5 # the saver's window comes back after the dialog has gone
+xdotool mousemove 400 600
+check "the first move after F1 ended the saver" on
+xdotool mousemove 403 600
+check "a move of 3 pixels left the saver running" off
+echo "2 pixels keep the saver, 3 end it, and each session starts its own reference"
 run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1
 wait

@@ -3,7 +3,6 @@
 #include "winutil/message_pump_win.h"
 #include "winutil/window_win.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace brelvix::testing {
@@ -35,16 +34,6 @@ INPUT MouseInput(DWORD flags, POINT at = {0, 0}) {
     return in;
 }
 
-BITMAPINFOHEADER Header(int width, int height) {
-    BITMAPINFOHEADER h{};
-    h.biSize = sizeof h;
-    h.biWidth = width;
-    h.biHeight = height;
-    h.biPlanes = 1;
-    h.biBitCount = 24;
-    return h;
-}
-
 } // namespace
 
 TempFolder::TempFolder() {
@@ -71,14 +60,17 @@ TempFolder::~TempFolder() {
     RemoveDirectoryW(path_.c_str());
 }
 
-std::wstring TempFolder::Write(const std::wstring& name, const std::string& bytes) const {
-    std::wstring path = File(name);
+void TempFolder::WriteTo(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-    return path;
+}
+
+std::wstring TempFolder::Write(const std::wstring& name, const std::string& bytes) const {
+    WriteTo(File(name), bytes);
+    return File(name);
 }
 
 std::string WavBytes(double seconds) {
@@ -138,10 +130,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
-ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
+Scr::Scr(const std::wstring& arguments) {
+    std::wstring program = ProgramFolder() + L"\\Brelvix.scr";
     std::wstring line = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
+    STARTUPINFOW si{sizeof si};
     PROCESS_INFORMATION pi{};
     if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &si, &pi)) {
@@ -151,47 +143,34 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     }
 }
 
-bool ChildProcess::WaitForExit(DWORD timeoutMs) {
+bool Scr::WaitForExit(DWORD timeoutMs) {
     HANDLE process = process_.Get();
     return process &&
            WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
 }
 
-DWORD ChildProcess::ExitCode() const {
+DWORD Scr::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 
-void ChildProcess::Kill() {
+void Scr::Kill() {
     if (process_ && !WaitForExit(0)) {
         TerminateProcess(process_.Get(), 1);
         WaitForExit(5000);
     }
 }
 
-Scr::Scr(const std::wstring& arguments)
-    : ChildProcess(ProgramFolder() + L"\\Brelvix.scr", arguments) {}
-
 HWND Scr::Window() const {
-    struct Search {
-        DWORD pid;
-        HWND found;
-    } search{Id(), nullptr};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(wnd, cls, 64);
-            if (owner == s->pid && std::wstring(cls) == kFormClassName) {
-                s->found = wnd;
-            }
-            return s->found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND wnd = nullptr; (wnd = FindWindowExW(nullptr, wnd, kFormClassName, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(wnd, &owner);
+        if (owner == id_) {
+            return wnd;
+        }
+    }
+    return nullptr;
 }
 
 bool Scr::ShowsAWindow(DWORD timeoutMs) {
@@ -201,16 +180,11 @@ bool Scr::ShowsAWindow(DWORD timeoutMs) {
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> in(keys.size() * 2);
+    std::vector<INPUT> in(keys.size() * 2, INPUT{INPUT_KEYBOARD});
     std::size_t i = 0;
     for (WORD key : keys) {
-        in[i].ki.wVk = key;
-        in[in.size() - 1 - i].ki.wVk = key;
-        in[in.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-        ++i;
-    }
-    for (auto& input : in) {
-        input.type = INPUT_KEYBOARD;
+        in[i++].ki.wVk = key;
+        in[in.size() - i].ki = {key, 0, KEYEVENTF_KEYUP};
     }
     Send(in);
 }
@@ -246,7 +220,7 @@ void DragMouse(POINT from, POINT to) {
 
 ScreenCapture::ScreenCapture()
     : width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)),
-      bits_(static_cast<size_t>((width_ * 3 + 3) / 4 * 4) * height_) {
+      bits_(static_cast<size_t>(width_) * height_) {
     WindowDc screen(nullptr);
     MemoryDc mem(CreateCompatibleDC(screen.Get()));
     GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width_, height_));
@@ -254,8 +228,7 @@ ScreenCapture::ScreenCapture()
         SelectedObject selected(mem.Get(), bitmap.Get());
         BitBlt(mem.Get(), 0, 0, width_, height_, screen.Get(), 0, 0, SRCCOPY);
     }
-    BITMAPINFO info{};
-    info.bmiHeader = Header(width_, height_);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32}};
     GetDIBits(mem.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, height_, bits_.data(), &info,
               DIB_RGB_COLORS);
 }
@@ -264,40 +237,30 @@ COLORREF ScreenCapture::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return CLR_INVALID;
     }
-    const unsigned char* p =
-        &bits_[static_cast<size_t>(height_ - 1 - y) * ((width_ * 3 + 3) / 4 * 4) + x * 3];
-    return RGB(p[2], p[1], p[0]);
-}
-
-std::vector<COLORREF> ScreenCapture::Pixels(const RECT& area) const {
-    std::vector<COLORREF> pixels;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            pixels.push_back(At(x, y));
-        }
-    }
-    return pixels;
+    DWORD bgr = bits_[static_cast<size_t>(y) * width_ + x];
+    return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
 }
 
 int ScreenCapture::Count(const RECT& area, COLORREF colour) const {
-    std::vector<COLORREF> pixels = Pixels(area);
-    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            count += At(x, y) == colour;
+        }
+    }
+    return count;
 }
 
 void ScreenCapture::Save(const std::wstring& name) const {
     std::wstring folder = ProgramFolder() + L"\\screenshots";
     CreateDirectoryW(folder.c_str(), nullptr);
-    BITMAPINFOHEADER header = Header(width_, height_);
+    BITMAPINFOHEADER header{sizeof header, width_, -height_, 1, 32};
     BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof file + sizeof header};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits_.size());
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits_.size() * 4);
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(bits_.begin(), bits_.end());
-    HANDLE out = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(out);
+    bytes.append(reinterpret_cast<const char*>(bits_.data()), bits_.size() * 4);
+    TempFolder::WriteTo(folder + L"\\" + name, bytes);
 }
 
 StandInHost::StandInHost(SIZE previewSize, const std::vector<std::wstring>& names, int selected) {

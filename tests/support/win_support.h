@@ -25,6 +25,7 @@ class TempFolder {
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     // Writes the bytes into a file of the folder and returns its path.
     std::wstring Write(const std::wstring& name, const std::string& bytes) const;
+    static void WriteTo(const std::wstring& path, const std::string& bytes);
 
   private:
     std::wstring path_;
@@ -73,32 +74,25 @@ class SecureSaverSetting {
 // Pumps messages until the condition holds or timeoutMs passes.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-class ChildProcess {
+// The built Brelvix.scr, started with the arguments; killed, if it still
+// runs, when the owner goes.
+class Scr {
   public:
-    ChildProcess(const std::wstring& program, const std::wstring& arguments);
-    ~ChildProcess() { Kill(); }
-    bool Started() const { return static_cast<bool>(process_); }
+    explicit Scr(const std::wstring& arguments);
+    ~Scr() { Kill(); }
     // False when the process still runs after timeoutMs.
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
-    DWORD Id() const { return id_; }
     void Kill();
-
-  private:
-    KernelHandle process_;
-    DWORD id_ = 0;
-};
-
-// The built Brelvix.scr, started with the arguments; it is killed, if it
-// still runs, when the owner goes.
-class Scr : public ChildProcess {
-  public:
-    explicit Scr(const std::wstring& arguments);
     // A top-level window of the program's class owned by the process.
     HWND Window() const;
     // Waits until the process shows a window; false when it ends first or
     // nothing shows within the time.
     bool ShowsAWindow(DWORD timeoutMs = 30000);
+
+  private:
+    KernelHandle process_;
+    DWORD id_ = 0;
 };
 
 // Presses the keys in order and lets them go in reverse: {VK_CONTROL, VK_DOWN}.
@@ -118,14 +112,13 @@ class ScreenCapture {
     ScreenCapture();
     COLORREF At(int x, int y) const;
     int Count(const RECT& area, COLORREF colour) const;
-    std::vector<COLORREF> Pixels(const RECT& area) const;
     // Writes a 24-bit BMP into the test programs' screenshots folder.
     void Save(const std::wstring& name) const;
 
   private:
     int width_;
     int height_;
-    std::vector<unsigned char> bits_; // bottom-up rows of BGR, 4-byte aligned
+    std::vector<DWORD> bits_; // top-down rows of 0x00RRGGBB
 };
 
 // A stand-in for the host's screen-saver settings: a dialog whose page

@@ -1,7 +1,7 @@
 // Real songs through the real media control interface, their notices caught
-// by the saver's window procedure, and the play-list stepping through them.
+// by the saver's window procedure. (The play-list stepping through them is
+// the saver's e2e test.)
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
 #include "saver/session_window_proc_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_pump_win.h"
@@ -16,38 +16,31 @@ namespace {
 using namespace testing;
 
 // A hidden window with the saver's procedure on it, as frmSS has it.
-class NoticeWindow {
-  public:
-    NoticeWindow() { HookSessionWindow(wnd_); }
-    ~NoticeWindow() {
-        UnhookSessionWindow(wnd_);
-        DestroyWindow(wnd_);
-    }
-    HWND Get() const { return wnd_; }
-
-  private:
-    HWND wnd_ = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-};
-
 class MediaTest : public ::testing::Test {
   protected:
-    void SetUp() override { Mci() = MciState{}; }
-    void TearDown() override { CloseSong(L"frmSS"); }
+    void SetUp() override {
+        Mci() = MciState{};
+        HookSessionWindow(window);
+    }
+    void TearDown() override {
+        CloseSong(L"frmSS");
+        UnhookSessionWindow(window);
+        DestroyWindow(window);
+    }
     bool Notice(const bool& flag) {
         return WaitUntil([&] { return flag; }, 15000);
     }
 
-    NoticeWindow window;
+    HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
     TempFolder temp;
-    ProgramStateScope state;
 };
 
 TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     std::wstring wav = temp.Write(L"Un tono \u00e0.wav", WavBytes(6.0));
     ASSERT_EQ(OpenSong(GetShortPath(wav), L"frmSS"), 0);
     EXPECT_EQ(Mci().SongLengthText, L"00:06");
-    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
     int percent = 0;
     ASSERT_TRUE(
         WaitUntil([&] { return GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
@@ -73,7 +66,7 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
     ASSERT_TRUE(CopyFileW(FixturePath(L"tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
     ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks
     EXPECT_EQ(Mci().SongLengthText, L"00:02");
-    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
     EXPECT_TRUE(Notice(Mci().SongEnded));
     CloseSong(L"frmSS");
     // One note held for 4 s at 120 beats a minute.
@@ -94,37 +87,10 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
     }
     Mci().SongEnded = false;
     ASSERT_EQ(OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"frmSS"), 0);
-    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
+    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
     mciSendStringW(L"stop frmSS", nullptr, 0, nullptr);
     EXPECT_TRUE(Notice(Mci().SongAborted));
     EXPECT_FALSE(Mci().SongEnded);
-}
-
-TEST_F(MediaTest, ThePlayListPlaysInOrderAndWrapsInTheSaversLoop) {
-    FreshProgramStore fresh;
-    std::vector<std::wstring> songs = {temp.Write(L"Uno.wav", WavBytes(1.0)),
-                                       temp.Write(L"Due.wav", WavBytes(1.0)),
-                                       temp.Write(L"Tre \u00e9.wav", WavBytes(1.0))};
-    fresh.StoreList(songs);
-    fresh.Store().Write(kSectionSetting, L"MusicFile", songs[0]);
-    LoadPlayList();
-    Program().RunMode = ModeSaver;
-    ASSERT_EQ(OpenSong(GetShortPath(GetSavedMusicFile()), L"frmSS"), 0);
-    ASSERT_EQ(PlaySong(window.Get(), L"frmSS"), 0);
-    std::vector<std::wstring> started;
-    WaitUntil(
-        [&] {
-            UpdateMusic(window.Get(), L"frmSS");
-            std::wstring now = fresh.Store().Read(kSectionSetting, L"MusicFile", L"");
-            if (started.empty() || started.back() != now) {
-                started.push_back(now);
-            }
-            return started.size() == 4;
-        },
-        20000);
-    EXPECT_EQ(started, (std::vector<std::wstring>{songs[0], songs[1], songs[2], songs[0]}));
-    EXPECT_EQ(Music().CurrentSong, 0);
-    Music() = MusicState{};
 }
 
 } // namespace

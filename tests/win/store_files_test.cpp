@@ -17,10 +17,9 @@ TEST(RegistryStore, TextValuesUnderTheProgramKeyAndUnreadableOnesAsEmpty) {
     EXPECT_EQ(store.Read(kSectionSetting, L"Mute", L"dflt"), L"dflt");
     store.Write(kSectionSetting, L"Mute", L"Vero \u00e8");
     EXPECT_EQ(RegistryStore(L"Software\\Brelvix").Read(L"SETTING", L"mute", L""), L"Vero \u00e8");
-    DWORD type = 0;
-    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Brelvix\\Setting", L"Mute", RRF_RT_ANY, &type,
-                 nullptr, nullptr);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Brelvix\\Setting", L"Mute", RRF_RT_REG_SZ,
+                           nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
 
     // A value that is there but is no text: unreadable, so false, not the default.
     DWORD one = 1;
@@ -33,8 +32,7 @@ TEST(RegistryStore, TextValuesUnderTheProgramKeyAndUnreadableOnesAsEmpty) {
     store.DeleteKey(kSectionFileList, L"LocalFile2");
     EXPECT_EQ(store.ValuesOf(kSectionFileList),
               (SectionValues{{L"localfile1", L"a"}, {L"localfile3", L"c"}}));
-    SavedChoices ok{{}, L"d", true, {L"d", L"a"}};
-    SaveOptions(store, ok);
+    SaveOptions(store, {{}, L"d", true, {L"d", L"a"}});
     EXPECT_EQ(store.ValuesOf(kSectionFileList),
               (SectionValues{{L"localfile1", L"d"}, {L"localfile2", L"a"}}));
     EXPECT_TRUE(store.ValuesOf(L"NoSuchSection").empty());
@@ -44,17 +42,12 @@ TEST(FileHelpers, ExistenceTitlesAndShortForms) {
     TempFolder temp;
     std::wstring song = temp.Write(L"My Song.live.mp3", "x");
     std::wstring folder = temp.File(L"");
-    EXPECT_TRUE(FileExists(song));
-    EXPECT_TRUE(FileExists(L"\"" + song + L"\""));
-    EXPECT_TRUE(FileExists(temp.File(L"My*.mp3"))); // a pattern whose first match is a file
-    EXPECT_FALSE(FileExists(folder));
-    EXPECT_FALSE(FileExists(L"   "));
-    EXPECT_FALSE(FileExists(temp.File(L"gone.mp3")));
-    EXPECT_TRUE(DirExists(folder));
-    EXPECT_TRUE(DirExists(L"\"" + folder + L"\""));
-    EXPECT_FALSE(DirExists(song));
-    EXPECT_EQ(FileTitleOf(song), L"My Song.live");
-    EXPECT_EQ(FileTitleOf(folder), L"");
+    // A pattern is there when its first match is a file.
+    EXPECT_TRUE(FileExists(song) && FileExists(L"\"" + song + L"\"") &&
+                FileExists(temp.File(L"My*.mp3")));
+    EXPECT_FALSE(FileExists(folder) || FileExists(L"   ") || FileExists(temp.File(L"gone.mp3")));
+    EXPECT_TRUE(DirExists(folder) && DirExists(L"\"" + folder + L"\"") && !DirExists(song));
+    EXPECT_EQ(FileTitleOf(song) + FileTitleOf(folder), L"My Song.live");
     std::wstring shortForm = GetShortPath(song);
     EXPECT_EQ(shortForm.find(L' '), std::wstring::npos) << "no blank in the 8.3 form";
     EXPECT_TRUE(FileExists(shortForm));
