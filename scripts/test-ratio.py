@@ -3,7 +3,7 @@
 tests outgrow the code by more than the limit (default 0.40).
 
 A line counts when it is not blank and not only a comment, in C++, resource,
-CMake, shell and Python files. Tests are the files under tests/, code every
+CMake (CMakePresets.json included), shell, Python and NSIS files. Tests are the files under tests/, code every
 other such file of the repository; build output and binary files are not read.
 """
 import subprocess
@@ -20,6 +20,10 @@ def kind(path):
         return "c"
     if path.suffix in HASH_LIKE or path.name == "CMakeLists.txt":
         return "hash"
+    if path.name == "CMakePresets.json":
+        return "plain"
+    if path.suffix == ".nsi":
+        return "nsis"
     if path.suffix == "" and path.read_bytes()[:2] == b"#!":
         return "hash"
     return None
@@ -41,7 +45,9 @@ def counted_lines(path, style):
             if line.startswith("/*"):
                 in_block = "*/" not in line
                 continue
-        elif line.startswith("#") and not line.startswith("#include"):
+        elif style == "hash" and line.startswith("#") and not line.startswith("#include"):
+            continue
+        elif style == "nsis" and line.startswith((";", "#")):
             continue
         count += 1
     return count

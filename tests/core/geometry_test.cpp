@@ -110,41 +110,6 @@ TEST(StatusBarLayout, TheStripAndItsCloseGlyphKeepTheirPixelsAtEveryDensity) {
     EXPECT_EQ(CaptionStripRect(5250, 15, 15).left, 4380); // the design position
 }
 
-TEST(InputRules, KeysAndPresses) {
-    constexpr int kKeyA = 65;
-    using K = KeyOutcome;
-    // clang-format off
-    const std::tuple<int, bool, bool, K> keys[] = {{kKeyF1, false, false, K::OpenSetup}, {kKeyF1, false, true, K::EndSession},
-        {kKeyF1, true, false, K::Nothing}, {kKeyA, false, true, K::EndSession}, {kKeyA, true, false, K::Nothing}};
-    // clang-format on
-    for (const auto& [key, usable, secure, outcome] : keys) {
-        EXPECT_EQ(DecideSaverKey(key, usable, secure), outcome) << key << usable << secure;
-    }
-    using P = PressOutcome;
-    // clang-format off
-    const std::tuple<int, int, P, P> presses[] = {{kButtonLeft, kShiftNone, P::EndSession, P::Nothing},
-        {kButtonRight, kShiftNone, P::AboutWithHint, P::AboutWithoutHint}, {kButtonMiddle, kShiftNone, P::Nothing, P::Nothing},
-        {kButtonLeft, kShiftShift, P::Nothing, P::Nothing}, {kButtonLeft, kShiftAlt, P::Nothing, P::Nothing},
-        {kButtonRight, kShiftCtrl, P::Nothing, P::Nothing}};
-    // clang-format on
-    for (const auto& [button, shift, full, usable] : presses) {
-        EXPECT_EQ(DecideSaverPress(button, shift, false), full) << button << "/" << shift;
-        EXPECT_EQ(DecideSaverPress(button, shift, true), usable) << button << "/" << shift;
-    }
-    using B = StatusBarPress;
-    // clang-format off
-    const std::tuple<int, int, bool, bool, bool, B> bar[] = {{kButtonLeft, kShiftNone, true, false, false, B::Drag},
-        {kButtonLeft, kShiftShift, true, false, false, B::SaverPress}, {kButtonLeft, kShiftNone, false, false, false, B::SaverPress},
-        {kButtonRight, kShiftNone, true, false, false, B::SaverPress}, {kButtonLeft, kShiftNone, true, true, true, B::CloseGlyph},
-        {kButtonLeft, kShiftNone, false, true, true, B::Nothing}, {kButtonRight, kShiftNone, true, true, true, B::Nothing},
-        {kButtonLeft, kShiftCtrl, true, true, true, B::Nothing}, {kButtonLeft, kShiftNone, true, true, false, B::Nothing}};
-    // clang-format on
-    for (const auto& [button, shift, usable, strip, glyph, outcome] : bar) {
-        EXPECT_EQ(DecideStatusBarPress(button, shift, usable, strip, glyph), outcome)
-            << button << shift << usable << strip << glyph;
-    }
-}
-
 TEST(InputRules, MovementIsMeasuredFromTheFirstPositionSeen) {
     MouseReference ref;
     EXPECT_FALSE(MouseMoveEndsSaver(ref, 100, 100)); // only takes the reference
