@@ -10,12 +10,12 @@ mkdir -p docs
 for name in full-screen usable-screen; do
     [ -f "$shots/$name.bmp" ] || { echo "no $shots/$name.bmp: run scripts/test.sh first" >&2; exit 1; }
     # -strip leaves out the time stamps, so an unchanged picture is an unchanged file.
-    convert "$shots/$name.bmp" -strip "docs/$name.png"
+    convert "$shots/$name.bmp" -alpha off -strip "docs/$name.png"
     echo "docs/$name.png"
 done
 for name in setup-dialog about-box; do
     if [ -f "$shots/$name.bmp" ]; then
-        convert "$shots/$name.bmp" -trim +repage -strip "docs/$name.png"
+        convert "$shots/$name.bmp" -alpha off -trim +repage -strip "docs/$name.png"
         echo "docs/$name.png"
     fi
 done

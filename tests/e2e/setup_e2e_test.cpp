@@ -221,7 +221,7 @@ TEST_F(SetupRun, MovesRemovesAndClearsAfterAskingAndStoresTheNewOrder) {
 }
 
 TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
-    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                               nullptr, nullptr, nullptr, nullptr);
     HWND page =
         CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
