@@ -73,9 +73,7 @@ COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255)
 // The About box of a right press at the top-left corner of at, once it shows.
 HWND AboutBox(RECT at) {
     ClickAt({at.left, at.top}, true);
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = FindWindowW(L"#32770", L"About")) != nullptr; }, 5000);
-    return box;
+    return WaitForBox(L"About");
 }
 
 // For the length of a test the shell's "mailto" handler is a command that
@@ -233,13 +231,11 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverWhichGoesOn) {
     fresh_.StoreList(paths_);
     Set(L"UsableScreen", L"False");
     saver_.emplace(L"/S");
-    HWND box = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Brelvix")) != nullptr; }, 30000));
-    wchar_t text[256] = {}, expected[256] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    HWND box = WaitForBox(L"Brelvix", 30000);
+    ASSERT_NE(box, nullptr);
+    wchar_t expected[256] = {};
     mciGetErrorStringW(296, expected, 256);
-    EXPECT_STREQ(text, expected);
+    EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), expected);
     EXPECT_EQ(GetWindow(box, GW_OWNER), Cover()); // above the saver, not hidden behind it
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
@@ -255,9 +251,9 @@ TEST_F(SaverRun, ARightClickShowsTheHintBoxOnTopForTenSecondsAndTheSaverGoesOn) 
     HWND box = AboutBox({100, 700, 0, 0});
     ULONGLONG shown = GetTickCount64();
     EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    wchar_t text[74] = {}; // the title line, the hint, and a blank line
-    GetDlgItemTextW(box, IDC_LBLABOUT, text, 74);
-    EXPECT_EQ(text, std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
+    // The title line, the hint, and a blank line.
+    EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73),
+              std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
     CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
@@ -273,9 +269,7 @@ TEST_F(SaverRun, BesideTheUsableScreenTheBoxHasNoHintAndItsLinksStartNothingWhil
     for (const wchar_t* locked : {L"1", L"0"}) {
         SecureSaverSetting secure(locked);
         HWND box = AboutBox(OnScreen(Bar(), {150, 50, 0, 0}));
-        wchar_t text[2] = {};
-        GetDlgItemTextW(box, IDC_LBLABOUT, text, 2);
-        EXPECT_EQ(text[0], L'\r') << "no hint";
+        EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT))[0], L'\r') << "no hint";
         RECT mail = OnScreen(GetDlgItem(box, IDC_LBLMAILTO), {20, 5, 0, 0});
         ClickAt({mail.left, mail.top});
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));

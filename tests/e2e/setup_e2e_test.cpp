@@ -77,11 +77,8 @@ class SetupRun : public ::testing::Test {
     bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // The message box with this caption: its text, then the answer clicked.
     std::wstring Answer(const wchar_t* caption, int button) {
-        HWND box = nullptr;
-        EXPECT_TRUE(
-            WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, 5000));
-        wchar_t text[300] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 300);
+        HWND box = WaitForBox(caption);
+        std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
         Click(GetDlgItem(box, button));
         WaitUntil([&] { return !IsWindow(box); }, 5000);
         return text;
@@ -101,16 +98,9 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     RECT client{};
     GetClientRect(Dialog(), &client);
     EXPECT_EQ(client.right, 6135 / 15) << "the designed width inside the frame";
-    HWND status = Item(kIdStatus);
-    wchar_t before[64] = {}, after[64] = {};
-    GetWindowTextW(status, before, 64);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            GetWindowTextW(status, after, 64);
-            return std::wstring(after) != before;
-        },
-        5000))
-        << "the stored song plays and its position moves";
+    // The stored song plays and its position moves.
+    std::wstring before = TextOf(Item(kIdStatus));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(Item(kIdStatus)) != before; }, 5000));
     ScreenCapture().Save(L"setup-dialog.bmp");
     ClickRow(3);
     EXPECT_EQ(Read(L"MusicFile"), paths_[3]) << "written at once";
@@ -158,9 +148,8 @@ TEST_F(SetupRun, AddsSongsThroughTheFileDialogRefusingATitleItHasAlready) {
     more.Write(L"alba.WAV", WavBytes(1));
     Open();
     Click(Item(kIdAdd));
-    HWND files = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (files = FindWindowW(L"#32770", L"Add file")) != nullptr; }, 10000));
+    HWND files = WaitForBox(L"Add file", 10000);
+    ASSERT_NE(files, nullptr);
     SetForegroundWindow(files);
     Pause(0.5);
     TypeText(more.File(L""));
@@ -221,8 +210,8 @@ TEST_F(SetupRun, MovesRemovesAndClearsAfterAskingAndStoresTheNewOrder) {
 }
 
 TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
-    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                              nullptr, nullptr, nullptr, nullptr);
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
     HWND page =
         CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
     Open(L"/c:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page)));
@@ -234,7 +223,8 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Item(kIdNameStrip)); }, 2000));
     Pause(0.3);
     RECT strip = OnScreen(Item(kIdNameStrip), {0, 0, 400, 22});
-    EXPECT_GT(ScreenCapture().Count(strip, RGB(255, 0, 0)), 10) << "the red bar of the song's progress";
+    EXPECT_GT(ScreenCapture().Count(strip, RGB(255, 0, 0)), 10)
+        << "the red bar of the song's progress";
     EXPECT_GT(ScreenCapture().Count(strip, RGB(0, 0, 255)), 10) << "its name in blue";
     GetWindowRect(Dialog(), &after);
     EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (3450 - 3075) / 15);
@@ -243,9 +233,8 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     // "About...": a minimised dialog comes back first; the box stays until OK.
     ShowWindow(Dialog(), SW_MINIMIZE);
     PostMessageW(Dialog(), WM_SYSCOMMAND, 2001, 0);
-    HWND about = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (about = FindWindowW(L"#32770", L"About")) != nullptr; }, 5000));
+    HWND about = WaitForBox(L"About");
+    ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsIconic(Dialog()));
     ScreenCapture().Save(L"about-box.bmp");
     Pause(1.0);
@@ -277,7 +266,7 @@ TEST_F(SetupRun, KilledWhileOkSavesItLosesNoSong) {
         Set(L"MusicFile", old[0]); // the first row is the one removed
         Open();
         PressKeys({VK_MENU, 'R'}); // Remove, Yes and OK by their mnemonics
-        ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") != nullptr; }, 5000));
+        ASSERT_NE(WaitForBox(L"Remove"), nullptr);
         PressKey('Y');
         ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") == nullptr; }, 5000));
         ULONGLONG start = GetTickCount64();

@@ -130,6 +130,18 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
+HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
+std::wstring TextOf(HWND wnd) {
+    std::wstring text(GetWindowTextLengthW(wnd) + 1, L'\0');
+    text.resize(GetWindowTextW(wnd, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
 Scr::Scr(const std::wstring& arguments) {
     std::wstring program = ProgramFolder() + L"\\Brelvix.scr";
     std::wstring line = L"\"" + program + L"\" " + arguments;

@@ -73,6 +73,10 @@ class SecureSaverSetting {
 
 // Pumps messages until the condition holds or timeoutMs passes.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// A dialog box (class "#32770") with this caption once it shows, or nullptr.
+HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000);
+// The window's text; a message box's text is its control 0xFFFF's.
+std::wstring TextOf(HWND wnd);
 
 // The built Brelvix.scr, started with the arguments; killed, if it still
 // runs, when the owner goes.
