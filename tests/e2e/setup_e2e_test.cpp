@@ -84,6 +84,18 @@ class SetupRun : public ::testing::Test {
         return text;
     }
     bool Ends() { return scr_->WaitForExit(5000); }
+    // The control that has the keyboard in a window of another process.
+    static HWND Focus(HWND window) {
+        GUITHREADINFO focus{sizeof focus};
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
+        return focus.hwndFocus;
+    }
+    // Puts the text in the focused box and presses Enter.
+    static void Enter(HWND window, const std::wstring& text) {
+        Pause(0.5);
+        SendMessageW(Focus(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        PressKey(VK_RETURN);
+    }
 
     FreshProgramStore fresh_;
     TempFolder songs_;
@@ -107,10 +119,7 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     PressKey(VK_RETURN);
     EXPECT_FALSE(Ends()) << "Enter does not press OK";
     PressKey(VK_TAB);
-    GUITHREADINFO focus{};
-    focus.cbSize = sizeof focus;
-    GetGUIThreadInfo(GetWindowThreadProcessId(Dialog(), nullptr), &focus);
-    EXPECT_EQ(focus.hwndFocus, Item(kIdAdd)) << "Tab goes from the list to Add";
+    EXPECT_EQ(Focus(Dialog()), Item(kIdAdd)) << "Tab goes from the list to Add";
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(Ends());
     EXPECT_EQ(Read(L"Mute"), L"<none>") << "Cancel stores nothing";
@@ -151,12 +160,8 @@ TEST_F(SetupRun, AddsSongsThroughTheFileDialogRefusingATitleItHasAlready) {
     HWND files = WaitForBox(L"Add file", 10000);
     ASSERT_NE(files, nullptr);
     SetForegroundWindow(files);
-    Pause(0.5);
-    TypeText(more.File(L""));
-    PressKey(VK_RETURN);
-    Pause(0.5);
-    TypeText(L"\"Ecco.wav\" \"alba.WAV\" \"" + longName + L".wav\"");
-    PressKey(VK_RETURN);
+    Enter(files, more.File(L"")); // the folder, then its files in the name box
+    Enter(files, L"\"Ecco.wav\" \"alba.WAV\" \"" + longName + L".wav\"");
     EXPECT_EQ(Answer(L"Add", IDOK), L"This song is already in the play-list\r\ralba");
     EXPECT_EQ(Rows(), (Lines{L"Alba", L"Brezza", L"Cielo", L"Duna", L"Ecco", longName}));
     DeleteFileW(added[0].c_str()); // gone before its row is chosen
@@ -259,7 +264,7 @@ TEST_F(SetupRun, KilledWhileOkSavesItLosesNoSong) {
     }
     Lines updated(old.begin() + 1, old.end());
     std::minstd_rand random(2026);
-    ULONGLONG saveMs = 0;
+    ULONGLONG firstMs = 0, saveMs = 0;
     int stoppedMidway = 0;
     for (int run = 0; run <= 50; ++run) {
         fresh_.StoreList(old);
@@ -271,19 +276,25 @@ TEST_F(SetupRun, KilledWhileOkSavesItLosesNoSong) {
         ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") == nullptr; }, 5000));
         ULONGLONG start = GetTickCount64();
         PressKeys({VK_MENU, 'O'});
-        if (run == 0) { // the first save runs to its end, to learn its length
-            WaitUntil([&] { return fresh_.Store().ValuesOf(kSectionFileList).size() == 999; },
+        // The first save runs to its end, to learn when its writes start and end.
+        auto keysAre = [&](auto test) {
+            WaitUntil([&] { return test(fresh_.Store().ValuesOf(kSectionFileList).size()); },
                       20000);
-            saveMs = GetTickCount64() - start;
+            return GetTickCount64() - start;
+        };
+        if (run == 0) {
+            firstMs = keysAre([](std::size_t keys) { return keys != 1000; });
+            saveMs = keysAre([](std::size_t keys) { return keys == 999; });
         }
-        Sleep(static_cast<DWORD>(random() % (saveMs + 1)));
+        Sleep(static_cast<DWORD>(firstMs / 2 + random() % (saveMs - firstMs / 2 + 1)));
         scr_->Kill();
+        SectionValues held = fresh_.Store().ValuesOf(kSectionFileList);
         std::set<std::wstring> songs;
-        for (const auto& entry : fresh_.Store().ValuesOf(kSectionFileList)) {
+        for (const auto& entry : held) {
             songs.insert(entry.second);
         }
         bool committed = Read(L"LocalFileCount") == L"999";
-        stoppedMidway += songs.size() != (committed ? 999u : 1000u);
+        stoppedMidway += held.size() != (committed ? 999u : 1000u);
         for (const auto& song : committed ? updated : old) {
             ASSERT_TRUE(songs.count(song)) << "run " << run << ": " << song << " lost";
         }

@@ -201,20 +201,6 @@ void PressKeys(std::initializer_list<WORD> keys) {
     Send(in);
 }
 
-void TypeText(const std::wstring& text) {
-    std::vector<INPUT> in;
-    for (wchar_t c : text) {
-        for (DWORD up : {0ul, static_cast<DWORD>(KEYEVENTF_KEYUP)}) {
-            INPUT key{};
-            key.type = INPUT_KEYBOARD;
-            key.ki.wScan = c;
-            key.ki.dwFlags = KEYEVENTF_UNICODE | up;
-            in.push_back(key);
-        }
-    }
-    Send(in);
-}
-
 void ClickAt(POINT screen, bool right) {
     Send({MouseInput(MOUSEEVENTF_MOVE, screen),
           MouseInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen),

@@ -104,8 +104,6 @@ void PressKeys(std::initializer_list<WORD> keys);
 inline void PressKey(WORD key) {
     PressKeys({key});
 }
-// Types the text as characters, whatever the keyboard layout.
-void TypeText(const std::wstring& text);
 void ClickAt(POINT screen, bool right = false);
 // Presses the left button at from, moves to to in steps, releases.
 void DragMouse(POINT from, POINT to);
