@@ -39,7 +39,8 @@ HWND ListOf(HWND dialog) {
     return GetDlgItem(dialog, brelvix::kIdList);
 }
 
-// Starts the dialog; the milliseconds until its list holds `rows` rows.
+// Starts the dialog; the milliseconds until its list holds `rows` rows, or -1
+// when it has not within a minute.
 double OpenWithRows(const std::wstring& scr, int rows, PROCESS_INFORMATION& pi) {
     std::wstring line = L"\"" + scr + L"\" /C";
     STARTUPINFOW si{};
@@ -52,6 +53,9 @@ double OpenWithRows(const std::wstring& scr, int rows, PROCESS_INFORMATION& pi) 
         if (dialog && IsWindowVisible(dialog) &&
             SendMessageW(ListOf(dialog), LB_GETCOUNT, 0, 0) == rows) {
             return NowMs() - start;
+        }
+        if (NowMs() - start > 60000) {
+            return -1;
         }
         Pause(0.005);
     }
@@ -70,13 +74,20 @@ std::wstring RowText(HWND list, int row) {
     return text;
 }
 
-// The milliseconds from Ctrl+Down on the first row to the row moved.
-double MoveFirstRow() {
+// The milliseconds from Ctrl+Down to the selected row one place lower, or -1
+// when it has not moved within 5 s. The moved song stays selected, so each
+// call moves it on.
+double MoveSelectedRow() {
     HWND dialog = FindWindowW(brelvix::kFormClassName, L"Brelvix");
     HWND list = ListOf(dialog);
     SetForegroundWindow(dialog);
     Pause(0.3);
-    std::wstring first = RowText(list, 0);
+    int row = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    if (row < 0) {
+        row = 0;
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
+    }
+    std::wstring moving = RowText(list, row);
     INPUT keys[4] = {};
     const WORD order[4] = {VK_CONTROL, VK_DOWN, VK_DOWN, VK_CONTROL};
     for (int i = 0; i < 4; ++i) {
@@ -86,7 +97,10 @@ double MoveFirstRow() {
     }
     double start = NowMs();
     SendInput(4, keys, sizeof(INPUT));
-    while (RowText(list, 1) != first) {
+    while (RowText(list, row + 1) != moving) {
+        if (NowMs() - start > 5000) {
+            return -1;
+        }
         Pause(0.001);
     }
     return NowMs() - start;
@@ -108,10 +122,11 @@ int main(int argc, char** argv) {
         double open = OpenWithRows(scr, count, pi);
         std::printf("setup dialog with %5d songs: shown with its list after %7.0f ms\n", count,
                     open);
+        std::fflush(stdout);
         if (count == 1000) {
             for (int i = 0; i < 3; ++i) {
                 std::printf("  Ctrl+Down in the list of 1000: row moved after %.1f ms\n",
-                            MoveFirstRow());
+                            MoveSelectedRow());
             }
         }
         Close(pi);
