@@ -1,17 +1,18 @@
 // Where the status bar and the preview's miniature go, what lies where on the
-// bar, what input does to the running saver, and which host entry names it.
+// bar and on the setup dialog's strips, what input does to the running saver,
+// and which host entry names it.
 #include "base/wander.h"
 #include "preview/preview_rules.h"
 #include "saver/input_rules.h"
 #include "saver/screen_layout.h"
 #include "saver/session_geometry.h"
+#include "setup/setup_layout.h"
 #include "statusbar/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <random>
 #include <tuple>
 
 namespace brelvix {
@@ -40,13 +41,6 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
     for (int i = 0; i < 3; ++i) {
         tooBig.Advance(45);
         EXPECT_EQ(tooBig.position, 0);
-    }
-    std::mt19937 gen(11);
-    std::uniform_real_distribution<double> fraction(0.0, 1.0);
-    BounceAxis walk{CentredOffset(10110, 5250), 10110 - 5250, 1};
-    for (int i = 0; i < 5000; ++i) {
-        walk.Advance(RandomStep(fraction(gen), 30, 30));
-        ASSERT_TRUE(walk.position >= 0 && walk.position <= walk.max);
     }
     EXPECT_TRUE(InClockCorner(3000, 600, 3000, 600));
     EXPECT_FALSE(InClockCorner(3001, 0, 3000, 600));
@@ -142,6 +136,20 @@ TEST(PreviewRules, TheMiniatureIsAThirdByAFifthStepsOneToThreeAndTheHostNamesIt)
     EXPECT_EQ(names, (std::vector<std::wstring>{L"Tunes", L"Brelvix", L"elvix"}));
     EXPECT_FALSE(NamesThisSaver(L"Tunes ", names) || NamesThisSaver(L"", names));
     EXPECT_EQ(SaverNames(L"", L"ab.scr"), (std::vector<std::wstring>{L"ab"}));
+}
+
+TEST(SetupLayout, TheStripsBarAndName) {
+    EXPECT_EQ(ProgressCorner(6135, 330, 50, 15, 15).x, 3060); // 3060 exactly
+    EXPECT_EQ(ProgressCorner(6135, 330, 100, 15, 15).x, 6120);
+    EXPECT_EQ(ProgressCorner(6135, 330, 0, 15, 15).y, 315);
+    EXPECT_EQ(ProgressCorner(6131, 330, 50, 12, 12).x, 3060); // 3059.5 to the even 3060
+    EXPECT_EQ(ProgressCorner(6133, 330, 50, 12, 12).x, 3060); // 3060.5 to the even 3060
+    EXPECT_EQ(NamePosition(150, 195, 330).x, 75);
+    EXPECT_EQ(NamePosition(165, 195, 330).x, 82);
+    EXPECT_EQ(NamePosition(150, 195, 330).y, 67); // 135 / 2, the half dropped
+    for (const auto& spec : kSetupControls) {
+        EXPECT_TRUE(spec.id == kIdCancel || spec.id >= 100) << "OK is not IDOK";
+    }
 }
 
 } // namespace

@@ -80,26 +80,14 @@ TEST_F(MciPlayerTest, OpenSetsMillisecondsReadsTheLengthAndShowsIt) {
     EXPECT_EQ(player.OpenSong(L"C:\\2.wav", L"frmSS"), 0);
     EXPECT_EQ(std::tuple(state.SongLengthText, state.MciResult, log.back()),
               std::tuple(L"03:07", 275u, L"bar length 03:07"));
-}
 
-TEST_F(MciPlayerTest, AFailedOpenReturnsItsCodeAndChangesNothingElse) {
-    state = {true, false, false, 42, L"00:42"};
-    sender.answers[L"open C:\\gone.mp3 alias fmci"] = {277, L""};
-    EXPECT_EQ(player.OpenSong(L"C:\\gone.mp3", L"fmci"), 277);
-    EXPECT_EQ(std::tuple(sender.commands.size(), state.MciIsOpen, state.SongLengthSecs, log.size()),
-              std::tuple(1u, false, 42L, 0u));
-}
-
-TEST_F(MciPlayerTest, RefusedMillisecondsFallBackToTenthsOnlyForTheSequencer) {
-    // clang-format off
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {{L"C:\\A\\SONG.MID", L"20:00"},
-        {L"C:\\My Songs\\a.mid", L"20:00"}, {L"C:\\A\\B.WAV", L"00:12"}, {L"C:\\A\\B.MP3", L"00:12"}};
-    // clang-format on
-    sender.answers[L"set x time format milliseconds"] = {266, L""};
-    sender.answers[L"status x length"] = {0, L"12000"};
-    for (const auto& [path, length] : cases) {
-        EXPECT_EQ(player.OpenSong(path, L"x"), 0) << path;
-        EXPECT_EQ(state.SongLengthText, length) << path;
+    // A device that refuses milliseconds counts in tenths if it is the sequencer.
+    sender.answers[L"set frmSS time format milliseconds"] = {266, L""};
+    sender.answers[L"status frmSS length"] = {0, L"12000"};
+    for (auto [path, length] :
+         {std::pair{L"C:\\My Songs\\a.mid", L"20:00"}, {L"C:\\A\\B.MP3", L"00:12"}}) {
+        EXPECT_EQ(player.OpenSong(path, L"frmSS"), 0);
+        EXPECT_EQ(state.SongLengthText, std::wstring(length)) << path;
     }
 }
 

@@ -1,7 +1,9 @@
+// The play-list: its titles, what a load makes of the stored keys, how songs
+// follow one another, and the setup dialog's moves and removals.
 #include "music/play_list.h"
 
 #include "fakes.h"
-#include "music/mci_commands.h"
+#include "setup/play_list_order.h"
 
 #include <gtest/gtest.h>
 
@@ -11,33 +13,15 @@ namespace {
 using namespace testing;
 
 TEST(SongCollection, KeysFoldAsTheCollectionSaysAndHoldAtMost32767) {
-    SongCollection list;
-    EXPECT_TRUE(list.Add({L"C:\\A\\Song.mp3", L"Song"}));
-    EXPECT_FALSE(list.Add({L"D:\\B\\SONG.mid", L"SONG"}));
-    EXPECT_TRUE(list.Add({L"C:\\A\\Caf\u00e9.wav", L"Caf\u00e9"}));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.PathAt(1), L"C:\\A\\Song.mp3");
-    EXPECT_EQ(list.TitleAt(2), L"Caf\u00e9");
-    for (int outside : {0, 3, -1}) {
-        EXPECT_EQ(list.PathAt(outside) + list.TitleAt(outside), L"") << outside;
-    }
-    EXPECT_EQ(list.PathByKey(L"CAF\u00c9"), L"C:\\A\\Caf\u00e9.wav");
-    EXPECT_EQ(list.PathByKey(L"Son"), L"");
-    EXPECT_TRUE(list.Contains(L"sOnG"));
-
     // A fold that sees no case at all keeps both spellings.
-    SongCollection exact([](std::wstring_view text) { return std::wstring(text); });
-    EXPECT_TRUE(exact.Add({L"a", L"Song"}));
-    EXPECT_TRUE(exact.Add({L"b", L"SONG"}));
-    EXPECT_FALSE(exact.Contains(L"song"));
-
+    SongCollection list([](std::wstring_view text) { return std::wstring(text); });
+    EXPECT_TRUE(list.Add({L"a", L"Song"}) && list.Add({L"b", L"SONG"}));
+    EXPECT_FALSE(list.Contains(L"song"));
     for (int n = list.Count(); n < SongCollection::kMaxEntries; ++n) {
         ASSERT_TRUE(list.Add({L"p", std::to_wstring(n)}));
     }
     EXPECT_FALSE(list.Add({L"p", L"one more"}));
     EXPECT_EQ(list.Count(), 32767);
-    list.Clear();
-    EXPECT_FALSE(list.Contains(L"Song"));
 }
 
 class LoadPlayListTest : public ::testing::Test {
@@ -169,20 +153,28 @@ class UpdateMusicTest : public ::testing::Test {
     MusicState music;
 };
 
-TEST_F(UpdateMusicTest, ACompletedSongStartsTheNextAndEveryPassShowsThePosition) {
+TEST_F(UpdateMusicTest, SongsFollowInListOrderWrapAndEveryPassShowsThePosition) {
     state.SongLengthSecs = 120;
     Pass();
     EXPECT_EQ(sender.commands, Lines{L"status frmSS position"});
     EXPECT_EQ(log, Lines{L"bar 25% 00:30"});
-    sender = RecordingSender{};
-    sender.answers[L"status frmSS length"] = {0, L"120000"};
-    sender.answers[L"status frmSS position"] = {0, L"30000"};
-    log.clear();
-    music.CurrentSong = 0;
-    state.SongEnded = true;
+    state.SongAborted = true; // an aborted notice is only cleared: no command
     Pass();
+    EXPECT_EQ(std::pair(state.SongAborted, sender.commands.size()),
+              std::pair(false, std::size_t{1}));
+    const wchar_t* const paths[] = {L"C:\\M\\one.mp3", L"C:\\M\\two.wav", L"C:\\M\\three.mid"};
+    for (int current : {-1, 1, 2, 0}) { // the last, from one to two, looked at closely
+        music.CurrentSong = current;
+        state.SongEnded = true;
+        sender.commands.clear();
+        sender.windows.clear();
+        log.clear();
+        store.writes.clear();
+        Pass();
+        EXPECT_EQ(music.CurrentSong, (current + 1) % 3);
+        EXPECT_EQ(music.CurrentFile, paths[(current + 1) % 3]) << current;
+    }
     EXPECT_FALSE(state.SongEnded);
-    EXPECT_EQ(music.CurrentFile, L"C:\\M\\two.wav");
     EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"open waveaudio!C:\\M\\TWO.WAV alias frmSS",
                                       L"set frmSS time format milliseconds", L"status frmSS length",
                                       L"play frmSS notify", L"status frmSS position"}));
@@ -190,27 +182,6 @@ TEST_F(UpdateMusicTest, ACompletedSongStartsTheNextAndEveryPassShowsThePosition)
     EXPECT_EQ(log, (Lines{L"hourglass", L"bar file two", L"bar length 02:00", L"arrow",
                           L"bar 25% 00:30"}));
     EXPECT_EQ(store.writes, (Lines{L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\M\\two.wav"}));
-}
-
-TEST_F(UpdateMusicTest, SongsFollowInListOrderAndWrapAfterTheLast) {
-    // clang-format off
-    const std::pair<int, const wchar_t*> cases[] = {
-        {-1, L"C:\\M\\one.mp3"}, {0, L"C:\\M\\two.wav"}, {1, L"C:\\M\\three.mid"}, {2, L"C:\\M\\one.mp3"}};
-    // clang-format on
-    for (const auto& [current, next] : cases) {
-        music.CurrentSong = current;
-        state.SongEnded = true;
-        Pass();
-        EXPECT_EQ(music.CurrentFile, next) << current;
-        EXPECT_EQ(music.CurrentSong, current == 2 ? 0 : current + 1);
-        EXPECT_EQ(sender.commands[sender.commands.size() - 5],
-                  OpenCommand(ToUpperText(next), L"frmSS"));
-    }
-    state.SongAborted = true; // an aborted notice is only cleared
-    sender.commands.clear();
-    Pass();
-    EXPECT_FALSE(state.SongAborted);
-    EXPECT_TRUE(sender.commands.empty());
 }
 
 TEST_F(UpdateMusicTest, AMissingFileMuteAnEmptyListOrAFailedOpenStopTheMusic) {
@@ -245,6 +216,47 @@ TEST_F(UpdateMusicTest, TheSetupDialogGetsTheNameTheRowAndThePosition) {
     EXPECT_EQ(log, (Lines{L"hourglass", L"setup clear", L"setup song two row 1 ignoring clicks",
                           L"bar length 00:10", L"arrow", L"setup 50% 00:05"}));
     EXPECT_FALSE(program.IgnoreListClick);
+}
+
+SongCollection Songs(const Lines& titles) {
+    SongCollection list;
+    for (const auto& title : titles) {
+        list.Add({L"C:\\" + title + L".mp3", title});
+    }
+    return list;
+}
+
+Lines Titles(const SongCollection& list) {
+    Lines titles;
+    for (int n = 1; n <= list.Count(); ++n) {
+        titles.push_back(list.TitleAt(n));
+        EXPECT_EQ(list.PathAt(n), L"C:\\" + titles.back() + L".mp3");
+    }
+    return titles;
+}
+
+TEST(PlayListOrder, MovesRemovalsAndScrolling) {
+    SongCollection four = Songs({L"S1", L"S2", L"S3", L"S4"});
+    EXPECT_EQ(Titles(MovedSong(four, L"S3", 1, true)), (Lines{L"S1", L"S3", L"S2", L"S4"}));
+    EXPECT_EQ(Titles(MovedSong(four, L"S1", 1, false)), (Lines{L"S2", L"S1", L"S3", L"S4"}));
+    EXPECT_EQ(Titles(MovedSong(four, L"S4", 2, true)), (Lines{L"S1", L"S2", L"S4", L"S3"}));
+    four.RemoveAt(2);
+    four.RemoveAt(9);
+    EXPECT_EQ(Titles(four), (Lines{L"S1", L"S3", L"S4"}));
+    EXPECT_FALSE(four.Contains(L"S2"));
+    EXPECT_EQ(four.Paths(), (Lines{L"C:\\S1.mp3", L"C:\\S3.mp3", L"C:\\S4.mp3"}));
+    const std::tuple<int, int, int> removals[] = {{0, 3, 0}, {2, 3, 1}, {0, 1, -1}};
+    for (const auto& [removed, rows, next] : removals) {
+        EXPECT_EQ(RowAfterRemove(removed, rows), next) << removed << "/" << rows;
+    }
+    const std::tuple<int, int, int> adds[] = {{9, 0, 0}, {10, 0, 1}, {25, 3, 16}};
+    for (const auto& [row, top, newTop] : adds) {
+        EXPECT_EQ(TopRowAfterAdd(row, top), newTop) << row;
+    }
+    const std::tuple<int, int, int> moves[] = {{5, 14, 5}, {5, 15, 6}, {5, 4, 4}, {5, 5, 5}};
+    for (const auto& [top, row, newTop] : moves) {
+        EXPECT_EQ(TopRowAfterMove(top, row), newTop) << top << " " << row;
+    }
 }
 
 } // namespace

@@ -1,12 +1,16 @@
-// Numbers, case, paths and times read out of texts, the small arithmetic of
-// twips and deadlines, and the About box's text.
+// Numbers, paths and times read out of texts, the host's command line and the
+// file-open dialog's buffer, the small arithmetic of twips and deadlines, the
+// single-instance rules and the About box's text.
 #include "about/about_text.h"
+#include "app/command_line.h"
+#include "app/instance_rules.h"
 #include "base/deadline.h"
 #include "base/path_text.h"
 #include "base/program_state.h"
 #include "base/text_value.h"
 #include "base/twips.h"
 #include "music/date_time_text.h"
+#include "setup/open_file_buffer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +19,8 @@
 
 namespace brelvix {
 namespace {
+
+using Lines = std::vector<std::wstring>;
 
 TEST(NumericValue, ReadsTheLeadingNumber) {
     const std::pair<const wchar_t*, double> cases[] = {
@@ -28,32 +34,6 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     // Too large for a double: still a large number of the same sign.
     EXPECT_GT(NumericValue(std::wstring(1000, L'9')), 1e300);
     EXPECT_LT(NumericValue(L"-1e999"), -1e300);
-}
-
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndRangesHold) {
-    // clang-format off
-    const std::pair<double, double> halves[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}, {2.6, 3}, {-2.6, -3}, {7, 7}, {59.999, 60}};
-    // clang-format on
-    for (const auto& [in, out] : halves) {
-        EXPECT_DOUBLE_EQ(RoundHalfEven(in), out) << in;
-    }
-    EXPECT_EQ(WholeInRange(32767.4, 0, 32767), 32767);
-    EXPECT_EQ(WholeInRange(32767.5, 0, 32767), std::nullopt);
-    EXPECT_EQ(WholeInRange(-0.6, 0, 10), std::nullopt);
-    // clang-format off
-    const std::pair<double, std::int64_t> clamped[] = {{3.5, 4}, {32767.5, 32767}, {1e300, 32767}, {-0.6, 0}, {-1e300, 0}};
-    // clang-format on
-    for (const auto& [value, expected] : clamped) {
-        EXPECT_EQ(ClampedWhole(value, 0, 32767), expected) << value;
-    }
-}
-
-TEST(Text, CaseMappingCoversLatinOneAndBlanksTrimOutside) {
-    EXPECT_EQ(ToLowerText(L"S\u00cc ENABLED \u00de\u00d7"), L"s\u00ec enabled \u00fe\u00d7");
-    EXPECT_EQ(ToUpperText(L"/c:abc \u00e0\u00fe\u00f7"), L"/C:ABC \u00c0\u00de\u00f7");
-    EXPECT_TRUE(EqualsNoCase(L"C:\\Music\\A.MP3", L"c:\\music\\a.mp3") &&
-                !EqualsNoCase(L"a", L"ab"));
-    EXPECT_EQ(TrimBlanks(L"  a b  ") + TrimBlanks(L"   "), L"a b");
 }
 
 TEST(Twips, PixelSizesRoundHalfToEvenAndPixelsAreTruncated) {
@@ -168,6 +148,77 @@ TEST(AboutText, TheLinksStayOnLinesEightAndNineForUpToTwoCRsAndLaunchesHaveWords
     // clang-format on
     for (const auto& [code, word] : words) {
         EXPECT_EQ(ShellOpenMessage(code), word) << code;
+    }
+}
+
+TEST(CommandLine, DecidesTheRunModeAndReadsWindowHandlesOrNone) {
+    // clang-format off
+    const std::pair<std::wstring, int> modes[] = {{L"", ModeSetup}, {L"/c", ModeSetup}, {L"-C", ModeSetup},
+        {L"/c:1234", ModeSetup}, {L"/C 1234", ModeSetup}, {L"/s", ModeSaver}, {L"-S", ModeSaver},
+        {L" /s", ModeSaver}, {L"/S /P 99", ModePreview}, {L"-p 4567", ModePreview}, {L"/A /S", ModePassword},
+        {L"-a", ModePassword}, {L"x-sx", ModeSaver}, {L"/x", ModeUnknown}, {L"   ", ModeUnknown},
+        {L"/s:/c", ModeSaver}, {L"x -c", ModeSetup}, {std::wstring(10000, L'x') + L" /p 5", ModePreview}};
+    // The number must follow the first ":" or blank and be a 32-bit handle.
+    const std::tuple<std::wstring, std::uintptr_t, std::uintptr_t> handles[] = {{L"/C:1234", 1234, 0},
+        {L"/C:0", 0, 0}, {L"/C:", 0, 0}, {L"/C:ABC", 0, 0}, {L"/C:-5", 0, 0}, {L"/P 4567", 0, 4567},
+        {L"/P", 0, 0}, {L"/P 99999999999999999999", 0, 0}, {L"/P 4294967295", 0, 4294967295u},
+        {L"/P 4294967296", 0, 0}, {L"/S /P 99", 0, 0}};
+    // clang-format on
+    for (const auto& [arguments, mode] : modes) {
+        EXPECT_EQ(DecideRunMode(CommandText(arguments)), mode) << arguments.substr(0, 20);
+    }
+    for (const auto& [text, host, preview] : handles) {
+        EXPECT_EQ(std::pair(HostWindowArgument(text), PreviewWindowArgument(text)),
+                  std::pair(host, preview))
+            << text;
+    }
+}
+
+TEST(InstanceRules, DecideWhetherToRun) {
+    using A = InstanceAction;
+    // mode, another instance, a window of ours found, "ActiveSetup"
+    // clang-format off
+    const std::pair<InstanceFacts, InstanceAction> cases[] = {{{ModeSaver, false, false, 0}, A::Run},
+        {{ModeSaver, false, true, 0}, A::RestoreAndExit}, {{ModePreview, false, true, 0}, A::RestoreAndExit},
+        {{ModeSaver, true, false, 0}, A::Exit}, {{ModeSaver, true, true, 0}, A::Exit},
+        {{ModeSaver, true, false, 2884}, A::RunBesidePreview}, {{ModeSaver, true, false, -7}, A::RunBesidePreview},
+        {{ModePreview, true, false, 0}, A::Exit}, {{ModeSetup, true, true, 0}, A::RestoreAndExit},
+        {{ModeSetup, true, false, 0}, A::Run}, {{ModePassword, true, true, 0}, A::Run},
+        {{ModeUnknown, true, true, 0}, A::Run}};
+    // clang-format on
+    for (const auto& [facts, action] : cases) {
+        EXPECT_EQ(DecideInstanceAction(facts), action)
+            << facts.runMode << facts.otherInstance << facts.appWindowFound << facts.activeSetup;
+    }
+}
+
+TEST(OpenFileBuffer, FilterTitleAndTheChosenPaths) {
+    EXPECT_EQ(DialogFilter(L"Audio|*.mp3|Wave|*.wav"),
+              std::wstring(L"Audio\0*.mp3\0Wave\0*.wav\0\0", 24));
+    EXPECT_EQ(DialogFilter(std::wstring(L"A\0*.a\0\0", 7)), std::wstring(L"A\0*.a\0\0", 7));
+    EXPECT_EQ(DialogTitle(L"#A#O"), L"Open");
+    EXPECT_EQ(DialogTitle(L"#a#o"), L"#a#o");
+    // clang-format off
+    const std::tuple<std::wstring, bool, Lines, std::wstring> cases[] = {
+        {std::wstring(L"C:\\M\0a.wav\0b.mp3\0\0", 19), true, {L"C:\\M\\a.wav", L"C:\\M\\b.mp3"}, L"C:\\M\\"},
+        // The root folder ends in a backslash already: no doubled one.
+        {std::wstring(L"D:\\\0a\0b.wav\0c.mid\0\0", 19), true, {L"D:\\a", L"D:\\b.wav", L"D:\\c.mid"}, L"D:\\"},
+        {std::wstring(L"C:\\M\\one.mp3\0\0", 14), true, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
+        {std::wstring(L"C:\\M\\one.mp3\0junk", 17), false, {L"C:\\M\\one.mp3"}, L"C:\\M\\"},
+        {std::wstring(L"\0C:\\x", 5), true, {L""}, L"kept"},
+        {L"", false, {L""}, L"kept"}};
+    // clang-format on
+    for (const auto& [buffer, multi, paths, folder] : cases) {
+        std::wstring got = L"kept";
+        EXPECT_EQ(ChosenPaths(buffer, multi, got), paths) << paths.front();
+        EXPECT_EQ(got, folder) << paths.front();
+    }
+    const std::pair<std::wstring, std::wstring> folders[] = {{L"\"C:\\M\\a.wav", L"C:\\M\\"},
+                                                             {L"a.wav", L""},
+                                                             {L"\\a.wav", L"\\"},
+                                                             {L"C:\\M\\", L"C:\\M\\"}};
+    for (const auto& [path, folder] : folders) {
+        EXPECT_EQ(FolderOfPath(path), folder) << path;
     }
 }
 

@@ -51,10 +51,10 @@ class SetupRun : public ::testing::Test {
     HWND Dialog() { return FindWindowW(kFormClassName, L"Brelvix"); }
     HWND Item(int id) { return GetDlgItem(Dialog(), id); }
     void Click(HWND control) {
-        RECT r = OnScreen(control, {0, 0, 0, 0});
         RECT c{};
         GetClientRect(control, &c);
-        ClickAt({r.left + c.right / 2, r.top + c.bottom / 2});
+        RECT middle = OnScreen(control, {c.right / 2, c.bottom / 2, 0, 0});
+        ClickAt({middle.left, middle.top});
         Pause(0.2);
     }
     void ClickRow(int row) {
@@ -118,8 +118,6 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     EXPECT_EQ(Read(L"MusicFile"), paths_[3]) << "written at once";
     PressKey(VK_RETURN);
     EXPECT_FALSE(Ends()) << "Enter does not press OK";
-    PressKey(VK_TAB);
-    EXPECT_EQ(Focus(Dialog()), Item(kIdAdd)) << "Tab goes from the list to Add";
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(Ends());
     EXPECT_EQ(Read(L"Mute"), L"<none>") << "Cancel stores nothing";

@@ -5,8 +5,13 @@
 
 #include "base/program_state.h"
 #include "winutil/handles_win.h"
+#include "winutil/message_pump_win.h"
 #include "winutil/registry_store_win.h"
+#include "winutil/window_win.h"
 
+#include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -14,41 +19,90 @@
 
 namespace brelvix::testing {
 
+// The folder of the running test program, where Brelvix.scr is built and the
+// committed fixtures (tests/fixtures) are copied.
+inline std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH];
+    std::wstring full(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return full.substr(0, full.find_last_of(L'\\'));
+}
+
 // A fresh folder under %TEMP% whose name holds blanks and Latin-1 letters;
 // removed with its files when the owner goes.
 class TempFolder {
   public:
-    TempFolder();
-    ~TempFolder();
+    TempFolder() {
+        std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (unsigned i = GetTickCount() % 100000;; ++i) {
+            path_ = (base / (L"brelvix test \u00e0\u00e9 " + std::to_wstring(i))).wstring();
+            if (std::filesystem::create_directory(path_)) {
+                return;
+            }
+        }
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     // Writes the bytes into a file of the folder and returns its path.
-    std::wstring Write(const std::wstring& name, const std::string& bytes) const;
-    static void WriteTo(const std::wstring& path, const std::string& bytes);
+    std::wstring Write(const std::wstring& name, const std::string& bytes) const {
+        WriteTo(File(name), bytes);
+        return File(name);
+    }
+    static void WriteTo(const std::wstring& path, const std::string& bytes) {
+        std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+    }
 
   private:
     std::wstring path_;
 };
 
 // A mono 16-bit tone as a WAV file's bytes.
-std::string WavBytes(double seconds);
-// A committed fixture (tests/fixtures) next to the test programs.
-std::wstring FixturePath(const std::wstring& name);
+inline std::string WavBytes(double seconds) {
+    constexpr std::uint32_t kRate = 8000;
+    auto samples = static_cast<std::uint32_t>(seconds * kRate);
+    std::string out;
+    auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
+    out += "RIFF";
+    put(36 + samples * 2, 4);
+    out += "WAVEfmt ";
+    for (auto [value, bytes] :
+         {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {kRate, 4}, {kRate * 2, 4}, {2u, 2}, {16u, 2}}) {
+        put(value, bytes); // PCM, mono, 16 bits
+    }
+    out += "data";
+    put(samples * 2, 4);
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        put(static_cast<std::uint16_t>(8000 * std::sin(i * 0.3455)), 2);
+    }
+    return out;
+}
 
 // The program's own registry key, emptied before and after use.
 class FreshProgramStore {
   public:
-    FreshProgramStore();
-    ~FreshProgramStore();
+    FreshProgramStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix"); }
+    ~FreshProgramStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix"); }
     FreshProgramStore(const FreshProgramStore&) = delete;
     FreshProgramStore& operator=(const FreshProgramStore&) = delete;
     RegistryStore& Store() { return store_; }
     // The songs as the play-list keys and their count.
-    void StoreList(const std::vector<std::wstring>& paths);
+    void StoreList(const std::vector<std::wstring>& paths) {
+        for (std::size_t n = 0; n < paths.size(); ++n) {
+            store_.Write(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
+        }
+        store_.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
+    }
 
   private:
-    RegistryStore store_;
+    RegistryStore store_{L"Software\\Brelvix"};
 };
 
 // Puts the program-wide state back when the scope ends.
@@ -64,70 +118,216 @@ class ProgramStateScope {
 // SPI_GETSCREENSAVESECURE, so the program reads this value there).
 class SecureSaverSetting {
   public:
-    explicit SecureSaverSetting(const wchar_t* value);
-    ~SecureSaverSetting();
+    explicit SecureSaverSetting(const wchar_t* value) {
+        store_.Write(L"Desktop", L"ScreenSaverIsSecure", value);
+    }
+    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", L"ScreenSaverIsSecure"); }
 
   private:
     RegistryStore store_{L"Control Panel"};
 };
 
 // Pumps messages until the condition holds or timeoutMs passes.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        // Conditions may depend on other processes: look again every 20 ms.
+        Pause(0.02);
+    }
+    return true;
+}
+
 // A dialog box (class "#32770") with this caption once it shows, or nullptr.
-HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000);
+inline HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000) {
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
 // The window's text; a message box's text is its control 0xFFFF's.
-std::wstring TextOf(HWND wnd);
+inline std::wstring TextOf(HWND wnd) {
+    std::wstring text(GetWindowTextLengthW(wnd) + 1, L'\0');
+    text.resize(GetWindowTextW(wnd, text.data(), static_cast<int>(text.size())));
+    return text;
+}
 
 // The built Brelvix.scr, started with the arguments; killed, if it still
 // runs, when the owner goes.
 class Scr {
   public:
-    explicit Scr(const std::wstring& arguments);
+    explicit Scr(const std::wstring& arguments) {
+        std::wstring program = ProgramFolder() + L"\\Brelvix.scr";
+        std::wstring line = L"\"" + program + L"\" " + arguments;
+        STARTUPINFOW si{sizeof si};
+        PROCESS_INFORMATION pi{};
+        if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &si, &pi)) {
+            CloseHandle(pi.hThread);
+            process_.Reset(pi.hProcess);
+            id_ = pi.dwProcessId;
+        }
+    }
     ~Scr() { Kill(); }
     // False when the process still runs after timeoutMs.
-    bool WaitForExit(DWORD timeoutMs);
-    DWORD ExitCode() const;
-    void Kill();
+    bool WaitForExit(DWORD timeoutMs) {
+        HANDLE process = process_.Get();
+        return process &&
+               WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; },
+                         timeoutMs);
+    }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_.Get(), &code);
+        return code;
+    }
+    void Kill() {
+        if (process_ && !WaitForExit(0)) {
+            TerminateProcess(process_.Get(), 1);
+            WaitForExit(5000);
+        }
+    }
     // A top-level window of the program's class owned by the process.
-    HWND Window() const;
+    HWND Window() const {
+        for (HWND wnd = nullptr; (wnd = FindWindowExW(nullptr, wnd, kFormClassName, nullptr));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if (owner == id_) {
+                return wnd;
+            }
+        }
+        return nullptr;
+    }
     // Waits until the process shows a window; false when it ends first or
-    // nothing shows within the time.
-    bool ShowsAWindow(DWORD timeoutMs = 30000);
+    // nothing shows within the time (the first start in a new Wine prefix
+    // can take several seconds).
+    bool ShowsAWindow(DWORD timeoutMs = 30000) {
+        WaitUntil([&] { return WaitForExit(0) || Window() != nullptr; }, timeoutMs);
+        return Window() != nullptr;
+    }
 
   private:
     KernelHandle process_;
     DWORD id_ = 0;
 };
 
+// Sends the input and lets it reach the other process before the caller looks.
+inline void SendAll(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Pause(0.05);
+}
+
 // Presses the keys in order and lets them go in reverse: {VK_CONTROL, VK_DOWN}.
-void PressKeys(std::initializer_list<WORD> keys);
+inline void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> in(keys.size() * 2, INPUT{INPUT_KEYBOARD});
+    std::size_t i = 0;
+    for (WORD key : keys) {
+        in[i++].ki.wVk = key;
+        in[in.size() - i].ki = {key, 0, KEYEVENTF_KEYUP};
+    }
+    SendAll(in);
+}
 inline void PressKey(WORD key) {
     PressKeys({key});
 }
-void ClickAt(POINT screen, bool right = false);
+
+inline INPUT MouseInput(DWORD flags, POINT at) {
+    INPUT in{INPUT_MOUSE};
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    return in;
+}
+
+inline void ClickAt(POINT screen, bool right = false) {
+    SendAll({MouseInput(MOUSEEVENTF_MOVE, screen),
+             MouseInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen),
+             MouseInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen)});
+}
+
 // Presses the left button at from, moves to to in steps, releases.
-void DragMouse(POINT from, POINT to);
+inline void DragMouse(POINT from, POINT to) {
+    SendAll({MouseInput(MOUSEEVENTF_MOVE, from), MouseInput(MOUSEEVENTF_LEFTDOWN, from)});
+    for (int i = 1; i <= 10; ++i) {
+        POINT at{from.x + (to.x - from.x) * i / 10, from.y + (to.y - from.y) * i / 10};
+        SendAll({MouseInput(MOUSEEVENTF_MOVE, at)});
+    }
+    SendAll({MouseInput(MOUSEEVENTF_LEFTUP, to)});
+}
 
 // The whole screen at one moment.
 class ScreenCapture {
   public:
-    ScreenCapture();
-    COLORREF At(int x, int y) const;
-    int Count(const RECT& area, COLORREF colour) const;
-    // Writes a 24-bit BMP into the test programs' screenshots folder.
-    void Save(const std::wstring& name) const;
+    ScreenCapture() {
+        WindowDc screen(nullptr);
+        MemoryDc mem(CreateCompatibleDC(screen.Get()));
+        GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width_, height_));
+        {
+            SelectedObject selected(mem.Get(), bitmap.Get());
+            BitBlt(mem.Get(), 0, 0, width_, height_, screen.Get(), 0, 0, SRCCOPY);
+        }
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32}};
+        GetDIBits(mem.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, height_, bits_.data(), &info,
+                  DIB_RGB_COLORS);
+    }
+    COLORREF At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+            return CLR_INVALID;
+        }
+        DWORD bgr = bits_[static_cast<size_t>(y) * width_ + x];
+        return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
+    }
+    int Count(const RECT& area, COLORREF colour) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                count += At(x, y) == colour;
+            }
+        }
+        return count;
+    }
+    // Writes a 32-bit BMP into the test programs' screenshots folder.
+    void Save(const std::wstring& name) const {
+        std::wstring folder = ProgramFolder() + L"\\screenshots";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        BITMAPINFOHEADER header{sizeof header, width_, -height_, 1, 32};
+        BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof file + sizeof header};
+        file.bfSize = file.bfOffBits + static_cast<DWORD>(bits_.size() * 4);
+        std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+        bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
+        bytes.append(reinterpret_cast<const char*>(bits_.data()), bits_.size() * 4);
+        TempFolder::WriteTo(folder + L"\\" + name, bytes);
+    }
 
   private:
-    int width_;
-    int height_;
-    std::vector<DWORD> bits_; // top-down rows of 0x00RRGGBB
+    int width_ = GetSystemMetrics(SM_CXSCREEN);
+    int height_ = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<DWORD> bits_ = std::vector<DWORD>(static_cast<size_t>(width_) * height_);
 };
 
 // A stand-in for the host's screen-saver settings: a dialog whose page
 // "Screen saver" holds a combo box of saver names (none when names is
 // empty) and, three parents below the dialog, the preview window.
 struct StandInHost {
-    StandInHost(SIZE previewSize, const std::vector<std::wstring>& names, int selected);
+    StandInHost(SIZE previewSize, const std::vector<std::wstring>& names, int selected) {
+        auto make = [](const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, HWND parent) {
+            return CreateWindowExW(0, cls, text, style | WS_VISIBLE, r.left, r.top, r.right,
+                                   r.bottom, parent, nullptr, nullptr, nullptr);
+        };
+        dialog = make(L"#32770", L"Display", WS_POPUP, {600, 60, 400, 300}, nullptr);
+        HWND page = make(L"#32770", L"Screen Saver", WS_CHILD, {0, 0, 400, 300}, dialog);
+        HWND monitor = make(L"Static", L"", WS_CHILD, {100, 20, 200, 160}, page);
+        preview = make(L"Static", L"", WS_CHILD, {20, 20, previewSize.cx, previewSize.cy}, monitor);
+        if (!names.empty()) {
+            combo = make(L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST, {20, 200, 200, 200}, page);
+            for (const std::wstring& name : names) {
+                SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            }
+            SendMessageW(combo, CB_SETCURSEL, selected, 0);
+        }
+    }
     ~StandInHost() { DestroyWindow(dialog); }
     // "/p" and the preview window's handle.
     std::wstring Switch() const {
@@ -137,6 +337,9 @@ struct StandInHost {
 };
 
 // A rectangle of a window's client area on the screen.
-RECT OnScreen(HWND wnd, RECT area);
+inline RECT OnScreen(HWND wnd, RECT area) {
+    MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
 
 } // namespace brelvix::testing

@@ -63,7 +63,8 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
 
 TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
     std::wstring mp3 = temp.File(L"Una canzone \u00e9.mp3");
-    ASSERT_TRUE(CopyFileW(FixturePath(L"tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
     ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks
     EXPECT_EQ(Mci().SongLengthText, L"00:02");
     ASSERT_EQ(PlaySong(window, L"frmSS"), 0);

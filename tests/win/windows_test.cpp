@@ -82,51 +82,37 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
     EXPECT_FALSE(IsWindow(bar));
 }
 
-// A plain window that counts what reaches its own procedure.
-class CountingWindow {
-  public:
-    CountingWindow() { SetWindowLongPtrW(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)); }
-    ~CountingWindow() { DestroyWindow(wnd_); }
-    HWND Get() const { return wnd_; }
-    static inline std::vector<UINT> seen;
-
-  private:
-    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-        seen.push_back(m);
-        return DefWindowProcW(w, m, wp, lp);
-    }
-    HWND wnd_ = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
-                                nullptr, nullptr, nullptr);
-};
-
 // Notices and system commands reach these procedures in the media test and
 // the e2e runs; here, what a hook does to its window.
 TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
-    {
-        CountingWindow window;
-        HookSessionWindow(window.Get());
-        HookSessionWindow(window.Get()); // a second hook changes nothing
-        CountingWindow::seen.clear();
-        SendMessageW(window.Get(), WM_USER + 3, 0, 0);
-        EXPECT_EQ(CountingWindow::seen, std::vector<UINT>{WM_USER + 3});
+    HWND next = nullptr;
+    for (int window = 0; window < 2; ++window) { // the first dies hooked
+        next = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                               nullptr, nullptr, nullptr);
+        HookSessionWindow(next);
+        HookSessionWindow(next); // a second hook would hand messages to itself
+        SendMessageW(next, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"passed on"));
+        EXPECT_EQ(TextOf(next), L"passed on");
+        Mci() = MciState{};
+        SendMessageW(next, MM_MCINOTIFY, 1, 0);
+        EXPECT_TRUE(Mci().SongEnded) << window;
+        if (window == 0) {
+            DestroyWindow(next);
+        }
     }
-    CountingWindow next; // the window destroyed while hooked took the hook with it
-    HookSessionWindow(next.Get());
-    Mci() = MciState{};
-    SendMessageW(next.Get(), MM_MCINOTIFY, 1, 0);
-    EXPECT_TRUE(Mci().SongEnded);
-    UnhookSessionWindow(next.Get());
-    AddSystemMenuItem(next.Get(), kCommandAbout, L"About...", true);
-    AddSystemMenuItem(next.Get(), kCommandViewFilename, L"View song statusbar", false);
-    HMENU menu = GetSystemMenu(next.Get(), FALSE);
+    UnhookSessionWindow(next);
+    AddSystemMenuItem(next, kCommandAbout, L"About...", true);
+    AddSystemMenuItem(next, kCommandViewFilename, L"View song statusbar", false);
+    HMENU menu = GetSystemMenu(next, FALSE);
     int count = GetMenuItemCount(menu);
     EXPECT_EQ(GetMenuItemID(menu, count - 1) + GetMenuItemID(menu, count - 2), 2002u + 2001u);
     EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
     for (bool checked : {true, false}) {
-        CheckSystemMenuItem(next.Get(), kCommandViewFilename, checked);
+        CheckSystemMenuItem(next, kCommandViewFilename, checked);
         EXPECT_EQ((GetMenuState(menu, kCommandViewFilename, MF_BYCOMMAND) & MF_CHECKED) != 0,
                   checked);
     }
+    DestroyWindow(next);
 }
 
 // A shown top-most window with a device context of its own (a Static
@@ -144,40 +130,31 @@ HWND PlainWindow(int width, int height) {
     return wnd;
 }
 
-// (The e2e run reads the clock's colours from the saver's screen.)
-TEST(Drawing, TheClockIsArialOf32PointsAndItsFontAndContextAreGivenBack) {
+// (The e2e runs read the clock's and the strips' colours from the screen.)
+TEST(Drawing, TheClockFontPenBrushAndCopiesAreMadeAsAskedAndGivenBack) {
     ResetTextState();
     HWND wnd = PlainWindow(600, 120);
     PrintTime(wnd, {100, 40});
     const TextDrawingState& text = TextState();
     TEXTMETRICW metrics{};
-    GetTextMetricsW(text.TextDC, &metrics);
+    GetTextMetricsW(text.TextDC, &metrics); // Arial of 32 points
     EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading,
               MulDiv(32, GetDeviceCaps(text.TextDC, LOGPIXELSY), 72));
     HGDIOBJ font = text.TextFont.Get();
     EndText();
     EXPECT_TRUE(GetObjectType(font) == 0 && text.TextDC == nullptr);
-    PrintTime(nullptr, {0, 0}); // no window: nothing drawn, tried again next time
-    EXPECT_EQ(text.TextDC, nullptr);
-    DestroyWindow(wnd);
-}
-
-TEST(Drawing, PenBrushFillAndShrunkenCopies) {
-    HWND wnd = PlainWindow(200, 100);
     HDC dc = nullptr;
     BeginDraw(wnd, RGB(0, 0, 255), RGB(192, 192, 192), 1, dc);
     HBRUSH brush = DrawBrush();
     HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
     LOGPEN penInfo{};
     GetObjectW(pen, sizeof penInfo, &penInfo);
-    EXPECT_EQ(penInfo.lopnColor, RGB(192, 192, 192));
     FillBox(dc, brush, {0, 0, 40, 40});
     StretchCopy(40, 40, dc, 100, 0, 20, 20, dc); // a quarter of the size
-    EXPECT_EQ(GetPixel(dc, 110, 10), RGB(0, 0, 255));
-    EXPECT_NE(GetPixel(dc, 125, 10), RGB(0, 0, 255));
+    EXPECT_EQ(std::tuple(penInfo.lopnColor, GetPixel(dc, 110, 10), GetPixel(dc, 125, 10)),
+              std::tuple(RGB(192, 192, 192), RGB(0, 0, 255), RGB(255, 255, 255)));
     EndDraw(wnd, dc);
-    EXPECT_EQ(GetObjectType(brush), 0u);
-    EXPECT_EQ(GetObjectType(pen), 0u);
+    EXPECT_EQ(GetObjectType(brush) + GetObjectType(pen), 0u);
     DestroyWindow(wnd);
 }
 
