@@ -7,7 +7,6 @@
 namespace brelvix {
 
 bool SaverWindow::Load(const PixelBox& cover) {
-    SetBackColour(RGB(0, 0, 0));
     return CreateForm(0, WS_POPUP, L"", cover.left, cover.top, cover.width, cover.height, nullptr);
 }
 

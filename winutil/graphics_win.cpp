@@ -64,7 +64,7 @@ void PictureForm::PaintBackground(HDC dc, const RECT& area) const {
         pic_.PaintTo(dc, area);
         return;
     }
-    FillSolid(dc, area, backColour_);
+    FillSolid(dc, area, RGB(0, 0, 0));
 }
 
 void CaptureScreen(PictureForm& form, POINT origin) {

@@ -34,11 +34,10 @@ class PersistentPicture {
 };
 
 // A form whose hidden picture box keeps an image that the form paints as its
-// background on every paint; where there is no image it paints its colour.
+// background on every paint; where there is no image it is black.
 class PictureForm : public Window {
   public:
     PersistentPicture& Pic() { return pic_; }
-    void SetBackColour(COLORREF colour) { backColour_ = colour; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +46,6 @@ class PictureForm : public Window {
   private:
     void PaintBackground(HDC dc, const RECT& area) const;
     PersistentPicture pic_;
-    COLORREF backColour_ = RGB(0, 0, 0);
 };
 
 // Makes the screen as it is now the form's background: the form's size, copied
