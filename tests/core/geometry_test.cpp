@@ -76,15 +76,6 @@ TEST(ScreenLayout, CoverSpansEveryMonitorWhileClockAndBarKeepToThePrimary) {
     }
 }
 
-TEST(StatusBarLayout, KnobFollowsThePercentageUnclamped) {
-    // clang-format off
-    const std::pair<int, int> cases[] = {{0, 960}, {1, 1000}, {33, 2267}, {50, 2940}, {100, 4920}, {101, 4960}, {-10, 564}, {542293, 960 + 21474803}};
-    // clang-format on
-    for (const auto& [percent, left] : cases) {
-        EXPECT_EQ(KnobLeftTwips(percent), left) << percent;
-    }
-}
-
 TEST(StatusBarLayout, TheStripAndItsCloseGlyphKeepTheirPixelsAtEveryDensity) {
     for (int tpp : {15, 12, 8}) {
         int inner = 350 * tpp;

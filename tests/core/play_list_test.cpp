@@ -26,9 +26,8 @@ TEST(SongCollection, KeysFoldAsTheCollectionSaysAndHoldAtMost32767) {
 
 class LoadPlayListTest : public ::testing::Test {
   protected:
-    void Store(const Lines& paths, const wchar_t* count = nullptr) {
-        store.Set(kSectionSetting, L"LocalFileCount",
-                  count ? count : std::to_wstring(paths.size()).c_str());
+    void Store(const Lines& paths) {
+        store.Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
         for (std::size_t n = 0; n < paths.size(); ++n) {
             store.Set(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
         }
@@ -90,19 +89,6 @@ TEST_F(LoadPlayListTest, MusicFileWithoutAListMakesAOneSongList) {
     EXPECT_EQ(GetSavedMusicFile(store, files), L"C:\\Music\\Last one.mid");
     store.values.clear();
     EXPECT_TRUE(Load().empty());
-}
-
-TEST_F(LoadPlayListTest, CountsAreRoundedAndHeldInsideTheLimit) {
-    const std::pair<const wchar_t*, int> cases[] = {
-        {L"99999999", 6}, {L"-3", 0}, {L"2.5", 2}, {L"3.5", 4}, {L" 4 songs", 4}, {L"32767.6", 6}};
-    Store({L"C:\\1.mp3", L"C:\\2.mp3", L"C:\\3.mp3", L"C:\\4.mp3", L"C:\\5.mp3"});
-    store.Set(kSectionFileList, L"LocalFile32767", L"C:\\last.mp3");
-    store.Set(kSectionFileList, L"LocalFile32768", L"C:\\beyond.mp3");
-    for (const auto& [count, loaded] : cases) {
-        store.Set(kSectionSetting, L"LocalFileCount", count);
-        EXPECT_EQ(static_cast<int>(Load().size()), loaded) << count;
-        EXPECT_FALSE(music.PlayList.Contains(L"beyond"));
-    }
 }
 
 // UpdateMusic against a recording sender: every command, view call and

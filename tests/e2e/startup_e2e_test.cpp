@@ -101,6 +101,7 @@ TEST(Preview, ItRunsWhileTheHostChoosesItBesideASaverAndEndsWithinASecondOfAChan
             EXPECT_FALSE(preview.WaitForExit(1000)) << "the host lists it";
         }
         if (ending == ChooseAnother) {
+            EXPECT_LT(ProgramCpuOver(2), 0.25) << "the preview sleeps between its passes";
             Scr saver(L"/S");
             EXPECT_TRUE(saver.ShowsAWindow()) << "it runs beside the preview";
             SendMessageW(host.combo, CB_SETCURSEL, 0, 0);

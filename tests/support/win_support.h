@@ -14,6 +14,8 @@
 #include <fstream>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,11 +51,8 @@ class TempFolder {
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     // Writes the bytes into a file of the folder and returns its path.
     std::wstring Write(const std::wstring& name, const std::string& bytes) const {
-        WriteTo(File(name), bytes);
+        std::ofstream(std::filesystem::path(File(name)), std::ios::binary) << bytes;
         return File(name);
-    }
-    static void WriteTo(const std::wstring& path, const std::string& bytes) {
-        std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
     }
 
   private:
@@ -213,6 +212,29 @@ class Scr {
     DWORD id_ = 0;
 };
 
+// Processor seconds the running Brelvix.scr processes use over the next
+// seconds. Wine gives no times of another process, so they are read from the
+// host kernel's account of its processes, through Wine's drive Z:.
+inline double ProgramCpuOver(double seconds) {
+    auto ticks = [] {
+        long sum = 0;
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(L"Z:\\proc", ignored)) {
+            std::string stat;
+            std::getline(std::ifstream(entry.path() / L"stat"), stat);
+            std::size_t name = stat.find(" (Brelvix.scr) ");
+            std::istringstream after(name == std::string::npos ? "" : stat.substr(name + 15));
+            std::vector<std::string> f{std::istream_iterator<std::string>(after), {}};
+            // Fields 14 and 15, the user and kernel ticks, of a live process.
+            sum += f.size() > 12 && f[0] != "Z" ? std::stol(f[11]) + std::stol(f[12]) : 0;
+        }
+        return sum;
+    };
+    long before = ticks();
+    Pause(seconds);
+    return (ticks() - before) / 100.0;
+}
+
 // Sends the input and lets it reach the other process before the caller looks.
 inline void SendAll(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -298,7 +320,7 @@ class ScreenCapture {
         std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
         bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
         bytes.append(reinterpret_cast<const char*>(bits_.data()), bits_.size() * 4);
-        TempFolder::WriteTo(folder + L"\\" + name, bytes);
+        std::ofstream(std::filesystem::path(folder + L"\\" + name), std::ios::binary) << bytes;
     }
 
   private:

@@ -8,7 +8,6 @@
 #include "setup/setup_window_proc_win.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/graphics_win.h"
-#include "winutil/message_pump_win.h"
 #include "winutil/window_helpers_win.h"
 
 #include "win_support.h"
@@ -156,17 +155,6 @@ TEST(Drawing, TheClockFontPenBrushAndCopiesAreMadeAsAskedAndGivenBack) {
     EndDraw(wnd, dc);
     EXPECT_EQ(GetObjectType(brush) + GetObjectType(pen), 0u);
     DestroyWindow(wnd);
-}
-
-TEST(Waiting, PauseSleepsItsLengthAndDispatchesMeanwhile) {
-    HWND wnd = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                               nullptr);
-    PostMessageW(wnd, WM_CLOSE, 0, 0); // the Static class destroys itself on WM_CLOSE
-    ULONGLONG start = GetTickCount64();
-    Pause(0.3);
-    ULONGLONG took = GetTickCount64() - start;
-    EXPECT_TRUE(took >= 290 && took < 600) << took;
-    EXPECT_FALSE(IsWindow(wnd));
 }
 
 } // namespace
