@@ -224,8 +224,11 @@ TEST_F(SaverRun, TheUsableScreenBarIgnoresKeysAndClicksDragsShowsTheBoxAndCloses
         SecureSaverSetting secure(locked);
         HWND box = AboutBox(after);
         EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT))[0], L'\r') << "no hint";
-        RECT mail = OnScreen(GetDlgItem(box, IDC_LBLMAILTO), {20, 5, 0, 0});
-        ClickAt({mail.left, mail.top});
+        RECT mail = OnScreen(GetDlgItem(box, IDC_LBLMAILTO), {0, 0, 38, 15});
+        int plain = ScreenCapture().Count(mail, RGB(0, 0, 255));
+        SendAll({MouseInput(MOUSEEVENTF_MOVE, {mail.left + 20, mail.top + 5})});
+        EXPECT_GT(ScreenCapture().Count(mail, RGB(0, 0, 255)), plain + 10) << "underlined";
+        ClickAt({mail.left + 20, mail.top + 5});
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
         auto launched = [&] { return GetFileAttributesW(handler.file.c_str()) != ~0u; };
         EXPECT_EQ(WaitUntil(launched, 5000), *locked == L'0') << locked;

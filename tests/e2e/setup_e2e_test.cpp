@@ -110,6 +110,8 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     RECT client{};
     GetClientRect(Dialog(), &client);
     EXPECT_EQ(client.right, 6135 / 15) << "the designed width inside the frame";
+    // The dialog font: the system font's thick strokes would double the black of "OK".
+    EXPECT_LT(ScreenCapture().Count(OnScreen(Item(kIdOk), {0, 0, 73, 21}), RGB(0, 0, 0)), 60);
     // The stored song plays and its position moves.
     std::wstring before = TextOf(Item(kIdStatus));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(Item(kIdStatus)) != before; }, 5000));
@@ -245,7 +247,6 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     RECT box{};
     GetWindowRect(about, &box);
     EXPECT_NEAR(box.left + box.right, GetSystemMetrics(SM_CXSCREEN), 2) << "centred";
-    EXPECT_NEAR(box.top + box.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
     ScreenCapture().Save(L"about-box.bmp");
     Pause(1.0);
     Click(GetDlgItem(about, IDOK));
