@@ -21,10 +21,10 @@ namespace {
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr wchar_t kSetupAlias[] = L"fsetup";
 
-RECT PixelsOf(const ControlSpec& spec) {
-    int left = spec.left + (spec.inFrame ? kFrameLeft : 0);
-    int top = spec.top + (spec.inFrame ? kFrameTop : 0);
-    return PixelRect({left, top, spec.width, spec.height});
+RECT PixelsOf(const ControlPlace& place) {
+    int left = place.left + (place.inFrame ? kFrameLeft : 0);
+    int top = place.top + (place.inFrame ? kFrameTop : 0);
+    return PixelRect({left, top, place.width, place.height});
 }
 
 struct StandardControl {
@@ -93,8 +93,8 @@ bool SetupDialog::Load() {
 
 void SetupDialog::MakeControls() {
     font_.Reset(DialogFont());
-    for (const ControlSpec& spec : kSetupControls) {
-        MakeControl(spec);
+    for (const ControlPlace& place : kSetupControls) {
+        MakeControl(place);
     }
     parts_.list.Attach(GetDlgItem(Handle(), kIdList));
     parts_.okButton = GetDlgItem(Handle(), kIdOk);
@@ -103,31 +103,32 @@ void SetupDialog::MakeControls() {
     parts_.statusLabel = GetDlgItem(Handle(), kIdStatus);
 }
 
-void SetupDialog::MakeControl(const ControlSpec& spec) {
-    RECT r = PixelsOf(spec);
-    if (spec.id == kIdNameStrip) {
+void SetupDialog::MakeControl(const ControlPlace& place) {
+    RECT r = PixelsOf(place);
+    if (place.id == kIdNameStrip) {
         RECT client{};
         GetClientRect(Handle(), &client);
         r.right = client.right; // as wide as the dialog's inside
-        parts_.strip.Create(Handle(), spec.id, r, static_cast<HFONT>(font_.Get()));
+        parts_.strip.Create(Handle(), place.id, r, static_cast<HFONT>(font_.Get()));
         return;
     }
-    if (spec.kind == ControlKind::Picture) {
-        bool up = spec.id == kIdUp;
+    if (place.kind == ControlKind::Picture) {
+        bool up = place.id == kIdUp;
         PictureBox& arrow = up ? up_ : down_;
         GdiObject& bitmap = up ? upArrow_ : downArrow_;
-        arrow.Create(Handle(), spec.id, r, RGB(255, 255, 255));
+        arrow.Create(Handle(), place.id, r, RGB(255, 255, 255));
         bitmap.Reset(LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN));
         DrawBitmap(arrow.Dc(), bitmap.Get(), 0, 0);
         arrow.SetCursor(HandCursor());
         arrow.SetPresses(this);
         return;
     }
-    StandardControl kind = StandardFor(spec.kind);
-    HWND control = CreateWindowExW(
-        kind.exStyle, kind.className, spec.caption, WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style,
-        r.left, r.top, r.right - r.left, r.bottom - r.top, Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+    StandardControl kind = StandardFor(place.kind);
+    HWND control = CreateWindowExW(kind.exStyle, kind.className, place.caption,
+                                   WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, Handle(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+                                   GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 

@@ -43,7 +43,7 @@ class SetupDialog final : public Window,
 
   private:
     void MakeControls();
-    void MakeControl(const struct ControlSpec& spec);
+    void MakeControl(const struct ControlPlace& place);
     void FillFromOptions();
     void OnCommand(int id, int code);
     void OnCheckBox(int id);

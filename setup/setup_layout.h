@@ -26,7 +26,7 @@ enum SetupControlId : int {
 
 enum class ControlKind { Frame, List, Button, CheckBox, Picture, Label };
 
-struct ControlSpec {
+struct ControlPlace {
     int id;
     ControlKind kind;
     const wchar_t* caption;
@@ -40,7 +40,7 @@ inline constexpr int kFrameTop = 120;
 
 // In tab order: the order in which the controls are made is the order in
 // which Tab visits them.
-inline constexpr ControlSpec kSetupControls[] = {
+inline constexpr ControlPlace kSetupControls[] = {
     {kIdFrame, ControlKind::Frame, L"&PlayList", 150, 120, 4095, 2415, false},
     {kIdList, ControlKind::List, L"", 150, 240, 2325, 2010, true},
     {kIdAdd, ControlKind::Button, L"&Add", 2910, 270, 945, 285, true},

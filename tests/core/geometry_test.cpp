@@ -138,8 +138,8 @@ TEST(SetupLayout, TheStripsBarAndName) {
     EXPECT_EQ(NamePosition(150, 195, 330).x, 75);
     EXPECT_EQ(NamePosition(165, 195, 330).x, 82);
     EXPECT_EQ(NamePosition(150, 195, 330).y, 67); // 135 / 2, the half dropped
-    for (const auto& spec : kSetupControls) {
-        EXPECT_TRUE(spec.id == kIdCancel || spec.id >= 100) << "OK is not IDOK";
+    for (const auto& place : kSetupControls) {
+        EXPECT_TRUE(place.id == kIdCancel || place.id >= 100) << "OK is not IDOK";
     }
 }
 
