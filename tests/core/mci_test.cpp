@@ -14,28 +14,6 @@ using testing::Lines;
 using testing::RecordingBar;
 using testing::RecordingSender;
 
-TEST(MciCommands, OpenLinesNameTheirDeviceFromTheTextAnywhereInThePath) {
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"C:\\MUSIC\\SONG1.MID", L"open sequencer!C:\\MUSIC\\SONG1.MID alias frmSS"},
-        {L"c:\\a\\song.mid", L"open sequencer!c:\\a\\song.mid alias frmSS"},
-        {L"C:\\SONGS.MIDI\\X.MP3", L"open sequencer!C:\\SONGS.MIDI\\X.MP3 alias frmSS"},
-        {L"C:\\x\\.MIDI\\b.wav", L"open sequencer!C:\\x\\.MIDI\\b.wav alias frmSS"},
-        {L"C:\\A\\b.Wav", L"open waveaudio!C:\\A\\b.Wav alias frmSS"},
-        {L"C:\\WAVES.WAV\\B.MP3", L"open waveaudio!C:\\WAVES.WAV\\B.MP3 alias frmSS"},
-        {L"C:\\A\\MID.MP3", L"open C:\\A\\MID.MP3 alias frmSS"},
-        // A blank cannot stand in the bare form.
-        {L"C:\\My Music\\a.mid", L"open \"C:\\My Music\\a.mid\" type sequencer alias frmSS"},
-        {L"C:\\My Music\\A.WAV", L"open \"C:\\My Music\\A.WAV\" type waveaudio alias frmSS"},
-        {L"C:\\My Music\\a.mp3", L"open \"C:\\My Music\\a.mp3\" alias frmSS"},
-    };
-    for (const auto& [path, line] : cases) {
-        EXPECT_EQ(OpenCommand(path, L"frmSS"), line);
-    }
-    EXPECT_EQ(DevicePrefix(L"C:\\A\\B.MP3"), L"");
-    EXPECT_EQ(FallbackDivisor(L"sequencer!"), 10);
-    EXPECT_EQ(FallbackDivisor(L"waveaudio!"), 1000);
-}
-
 TEST(MciCommands, RepliesReadAsRoundedSecondsMinutesAndPercent) {
     const std::tuple<const wchar_t*, long, long> seconds[] = {
         {L"2500", 1000, 2},   {L"3500", 1000, 4},  {L"59999", 1000, 60},
@@ -89,40 +67,6 @@ TEST_F(MciPlayerTest, OpenSetsMillisecondsReadsTheLengthAndShowsIt) {
         EXPECT_EQ(player.OpenSong(path, L"frmSS"), 0);
         EXPECT_EQ(state.SongLengthText, std::wstring(length)) << path;
     }
-}
-
-TEST_F(MciPlayerTest, PlayPositionCloseAndPause) {
-    sender.answers[L"play fmci notify"] = {263, L""};
-    EXPECT_EQ(player.PlaySong(0x1234, L"fmci"), 263);
-    EXPECT_EQ(sender.windows.back(), 0x1234u);
-
-    // No length: 0 %, not a division by zero.
-    // clang-format off
-    const std::tuple<long, long, const wchar_t*, int, const wchar_t*> positions[] = {{120, 1000, L"30000", 25, L"00:30"},
-        {1200, 10, L"3000", 25, L"05:00"}, {0, 1000, L"90000", 0, L"01:30"}, {8, 1000, L"1000", 12, L"00:01"}};
-    // clang-format on
-    for (const auto& [length, divisor, reply, percent, text] : positions) {
-        state.SongLengthSecs = length;
-        state.TimeDivisor = divisor;
-        sender.answers[L"status a position"] = {0, reply};
-        int got = -1;
-        EXPECT_TRUE(player.GetSongPosition(L"a", got));
-        EXPECT_EQ(std::pair(got, state.SongPositionText), std::pair(percent, std::wstring(text)));
-    }
-    sender.answers[L"status a position"] = {263, L"5000"};
-    int kept = 17;
-    EXPECT_FALSE(player.GetSongPosition(L"a", kept));
-    EXPECT_EQ(std::pair(kept, state.SongPositionText), std::pair(17, std::wstring(L"00:01")));
-
-    state.MciIsOpen = true;
-    player.PauseSong(L"fsetup");
-    player.ResumeSong(L"fsetup");
-    EXPECT_TRUE(state.MciIsOpen);
-    sender.answers[L"close never"] = {263, L""};
-    player.CloseSong(L"never");
-    EXPECT_EQ(std::pair(state.MciIsOpen, state.MciResult), std::pair(false, 263u));
-    EXPECT_EQ(Lines(sender.commands.end() - 3, sender.commands.end()),
-              (Lines{L"pause fsetup", L"resume fsetup", L"close never"}));
 }
 
 TEST_F(MciPlayerTest, ErrorTextsAndNotices) {

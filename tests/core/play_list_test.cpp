@@ -12,18 +12,6 @@ namespace {
 
 using namespace testing;
 
-TEST(SongCollection, KeysFoldAsTheCollectionSaysAndHoldAtMost32767) {
-    // A fold that sees no case at all keeps both spellings.
-    SongCollection list([](std::wstring_view text) { return std::wstring(text); });
-    EXPECT_TRUE(list.Add({L"a", L"Song"}) && list.Add({L"b", L"SONG"}));
-    EXPECT_FALSE(list.Contains(L"song"));
-    for (int n = list.Count(); n < SongCollection::kMaxEntries; ++n) {
-        ASSERT_TRUE(list.Add({L"p", std::to_wstring(n)}));
-    }
-    EXPECT_FALSE(list.Add({L"p", L"one more"}));
-    EXPECT_EQ(list.Count(), 32767);
-}
-
 class LoadPlayListTest : public ::testing::Test {
   protected:
     void Store(const Lines& paths) {
@@ -45,16 +33,6 @@ class LoadPlayListTest : public ::testing::Test {
     FakeFiles files;
     MusicState music;
 };
-
-TEST_F(LoadPlayListTest, EmptyPathsAreSkippedAndSecondTitlesDroppedButCounted) {
-    Store({L"C:\\A\\Song.mp3", L"", L"D:\\B\\SONG.mid", L"D:\\B\\Other.mid"});
-    EXPECT_EQ(Load(), (Lines{L"C:\\A\\Song.mp3", L"D:\\B\\Other.mid"}));
-    EXPECT_EQ(music.LocalSongCount, 3);
-    EXPECT_EQ(music.CurrentSong, -1);
-    EXPECT_TRUE(store.writes.empty());
-    Store({L"C:\\A\\three.mp3"});
-    EXPECT_EQ(Load(), Lines{L"C:\\A\\three.mp3"}); // a new load replaces the list
-}
 
 TEST_F(LoadPlayListTest, MusicFileInAnyCaseBecomesCurrentOnlyWhereItWasAdded) {
     Store({L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
@@ -168,28 +146,6 @@ TEST_F(UpdateMusicTest, SongsFollowInListOrderWrapAndEveryPassShowsThePosition) 
     EXPECT_EQ(log, (Lines{L"hourglass", L"bar file two", L"bar length 02:00", L"arrow",
                           L"bar 25% 00:30"}));
     EXPECT_EQ(store.writes, (Lines{L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\M\\two.wav"}));
-}
-
-TEST_F(UpdateMusicTest, AMissingFileMuteAnEmptyListOrAFailedOpenStopTheMusic) {
-    music.CurrentSong = 0;
-    files.existing.erase(L"C:\\M\\two.wav");
-    ExpectStoppedAt(1);
-    EXPECT_EQ(music.CurrentFile, L"C:\\M\\two.wav");
-    program.Opt.Mute = true;
-    files.existing.insert(L"C:\\M\\three.mid");
-    ExpectStoppedAt(2);
-    program.Opt.Mute = false;
-    music.PlayList.Clear();
-    ExpectStoppedAt(0);
-    EXPECT_EQ(music.CurrentFile, L"");
-    SetUp();
-    music.CurrentSong = 0;
-    state.SongEnded = true;
-    sender.answers[L"open waveaudio!C:\\M\\TWO.WAV alias frmSS"] = {296, L""};
-    sender.commands.clear();
-    Pass();
-    EXPECT_FALSE(state.MciIsOpen);
-    EXPECT_EQ(sender.commands[2], L"status frmSS position") << "not played";
 }
 
 TEST_F(UpdateMusicTest, TheSetupDialogGetsTheNameTheRowAndThePosition) {

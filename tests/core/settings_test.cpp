@@ -23,34 +23,6 @@ TEST(ParseBool, ReadsWordsDigitsAndNumbers) {
     }
 }
 
-TEST(LoadOptions, DefaultsOrderAndTheUsableScreenRule) {
-    MemoryStore fresh;
-    Options opt = LoadOptions(fresh);
-    EXPECT_TRUE(opt.UsableScreen && opt.ViewTime);
-    EXPECT_FALSE(opt.BlackScreen || opt.MouseMove || opt.Mute || opt.ViewFilename);
-    EXPECT_EQ(fresh.writes, Lines{L"Setting/ViewTime=True"});
-
-    MemoryStore store;
-    // clang-format off
-    const std::pair<const wchar_t*, const wchar_t*> stored[] = {{L"UsableScreen", L"False"}, {L"BlackScreen", L"-1"},
-        {L"MouseMove", L"Enabled"}, {L"Mute", L"yes"}, {L"ViewFilename", L"2"}, {L"ViewTime", L"no"}};
-    // clang-format on
-    for (const auto& [key, value] : stored) {
-        store.Set(kSectionSetting, key, value);
-    }
-    opt = LoadOptions(store);
-    EXPECT_TRUE(opt.BlackScreen && opt.MouseMove && opt.Mute && opt.ViewFilename);
-    EXPECT_FALSE(opt.UsableScreen || opt.ViewTime);
-    EXPECT_TRUE(store.writes.empty());
-
-    // Present but empty (or unreadable) reads false, and "ViewTime" is filled in.
-    store.Set(kSectionSetting, L"ViewTime", L"");
-    store.Set(kSectionSetting, L"UsableScreen", L"1");
-    opt = LoadOptions(store);
-    EXPECT_FALSE(opt.ViewTime || opt.BlackScreen || opt.MouseMove);
-    EXPECT_EQ(store.writes, Lines{L"Setting/ViewTime=False"});
-}
-
 SavedChoices Choices(bool usable, bool changed, const Lines& paths) {
     return {{usable, true, true}, paths.empty() ? L"" : paths.back(), changed, paths};
 }

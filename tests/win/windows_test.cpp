@@ -1,14 +1,9 @@
-// The program's windows and window helpers on real windows: the status bar
-// at the screen's own density, the replaced window procedures, the clock,
-// drawing, the cursor and the waits.
+// The program's windows on real windows: the status bar at the screen's own
+// density and the replaced window procedures.
 #include "base/twips.h"
 #include "music/mci_win.h"
-#include "music/print_time_win.h"
 #include "saver/session_window_proc_win.h"
-#include "setup/setup_window_proc_win.h"
 #include "statusbar/status_bar_win.h"
-#include "winutil/graphics_win.h"
-#include "winutil/window_helpers_win.h"
 
 #include "win_support.h"
 
@@ -100,61 +95,7 @@ TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
         }
     }
     UnhookSessionWindow(next);
-    AddSystemMenuItem(next, kCommandAbout, L"About...", true);
-    AddSystemMenuItem(next, kCommandViewFilename, L"View song statusbar", false);
-    HMENU menu = GetSystemMenu(next, FALSE);
-    int count = GetMenuItemCount(menu);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1) + GetMenuItemID(menu, count - 2), 2002u + 2001u);
-    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
-    for (bool checked : {true, false}) {
-        CheckSystemMenuItem(next, kCommandViewFilename, checked);
-        EXPECT_EQ((GetMenuState(menu, kCommandViewFilename, MF_BYCOMMAND) & MF_CHECKED) != 0,
-                  checked);
-    }
     DestroyWindow(next);
-}
-
-// A shown top-most window with a device context of its own (a Static
-// control draws through its parent's).
-HWND PlainWindow(int width, int height) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = L"BrelvixTestPlain";
-    RegisterClassW(&wc);
-    HWND wnd = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
-                               width, height, nullptr, nullptr, wc.hInstance, nullptr);
-    UpdateWindow(wnd);
-    return wnd;
-}
-
-// (The e2e runs read the clock's and the strips' colours from the screen.)
-TEST(Drawing, TheClockFontPenBrushAndCopiesAreMadeAsAskedAndGivenBack) {
-    ResetTextState();
-    HWND wnd = PlainWindow(600, 120);
-    PrintTime(wnd, {100, 40});
-    const TextDrawingState& text = TextState();
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(text.TextDC, &metrics); // Arial of 32 points
-    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading,
-              MulDiv(32, GetDeviceCaps(text.TextDC, LOGPIXELSY), 72));
-    HGDIOBJ font = text.TextFont.Get();
-    EndText();
-    EXPECT_TRUE(GetObjectType(font) == 0 && text.TextDC == nullptr);
-    HDC dc = nullptr;
-    BeginDraw(wnd, RGB(0, 0, 255), RGB(192, 192, 192), 1, dc);
-    HBRUSH brush = DrawBrush();
-    HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
-    LOGPEN penInfo{};
-    GetObjectW(pen, sizeof penInfo, &penInfo);
-    FillBox(dc, brush, {0, 0, 40, 40});
-    StretchCopy(40, 40, dc, 100, 0, 20, 20, dc); // a quarter of the size
-    EXPECT_EQ(std::tuple(penInfo.lopnColor, GetPixel(dc, 110, 10), GetPixel(dc, 125, 10)),
-              std::tuple(RGB(192, 192, 192), RGB(0, 0, 255), RGB(255, 255, 255)));
-    EndDraw(wnd, dc);
-    EXPECT_EQ(GetObjectType(brush) + GetObjectType(pen), 0u);
-    DestroyWindow(wnd);
 }
 
 } // namespace
