@@ -37,12 +37,9 @@ our_wineserver() {  # the server of this bench's prefix, not another run's
     done
 }
 our_process() {  # a process whose command line matches $1 and that runs in our prefix
-    for p in $(pgrep -f "$1"); do
-        if tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix"; then
-            echo "$p"
-            return
-        fi
-    done
+    local pids
+    pids=$(wine_env_pids "$1")
+    echo "${pids%%$'\n'*}"
 }
 server_share() {  # clock ticks, seconds: the Wine server's share of one core
     awk -v t="$1" -v hz="$(getconf CLK_TCK)" -v s="$2" 'BEGIN { printf "%.1f %%", 100*t/hz/s }'

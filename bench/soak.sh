@@ -36,17 +36,10 @@ for kv in "LocalFileCount=$count" UsableScreen=False BlackScreen=False Mute=Fals
     run reg add 'HKCU\Software\Brelvix\Setting' /v "${kv%%=*}" /d "${kv#*=}" /f >/dev/null
 done
 
-saver_pid() {  # the Linux process of Brelvix.scr in this prefix
-    for p in $(pgrep -f 'Brelvix\.scr /S'); do
-        if grep -qzx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" "/proc/$p/environ" 2>/dev/null; then
-            echo "$p"
-            return
-        fi
-    done
-}
 linux_figures() {
     local pid
-    pid=$(saver_pid)
+    pid=$(wine_env_pids 'Brelvix\.scr /S')
+    pid=${pid%%$'\n'*}
     if [ -z "$pid" ]; then
         echo "(no Linux process)"
         return

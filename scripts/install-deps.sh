@@ -10,15 +10,20 @@ PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     sox lame fonts-liberation2 fonts-wine
     clang libclang-rt-14-dev
-    nsis zip wine32:i386
+    nsis zip
 )
 
 # The setup is a 32-bit program: Wine runs it (and a 32-bit Windows) with its
-# 32-bit half, which comes from the i386 side of the archive.
+# 32-bit half, which comes from the i386 side of the archive. Where the kernel
+# runs no 32-bit code that half cannot start, and installed it would make
+# `wine` pick it and fail on everything: there it is left out.
 added_i386=false
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-    added_i386=true
+if "$(dirname "$0")/runs-32bit"; then
+    PACKAGES+=(wine32:i386)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+        added_i386=true
+    fi
 fi
 
 missing=()

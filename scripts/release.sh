@@ -32,4 +32,8 @@ for pair in x64:win64 x86:win32; do
 done
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$dist/Brelvix-$version-setup.exe" \
     "$root/release/brelvix.nsi"
+# The same script as a 64-bit program, for the installer test on machines
+# whose kernel runs no 32-bit programs; it is not shipped.
+makensis -V2 -X"Target amd64-unicode" -DVERSION="$version" -DSTAGE="$stage" \
+    -DOUTFILE="$stage/Brelvix-$version-setup-x64.exe" "$root/release/brelvix.nsi"
 ls -l "$dist"

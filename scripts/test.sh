@@ -11,6 +11,8 @@ root=$(pwd)
 
 "$root/scripts/install-deps.sh"
 jobs=$(nproc)
+source "$root/scripts/wine-env.sh"
+wine_env_skips
 
 echo "== layers and test volume"
 python3 "$root/scripts/check-layers.py"
@@ -39,7 +41,9 @@ echo "== Release files (dist/), which the installer test installs"
 "$root/scripts/release.sh"
 
 echo "== Windows tests and end-to-end tests (under Wine and Xvfb)"
-source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 wine_env_start "$root/build/wine"
 ctest --preset win64
+wine_env_skips

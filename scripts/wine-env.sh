@@ -2,21 +2,50 @@
 # (Xvfb) unless one is given, a private Wine prefix and a null sound device.
 #   wine_env_start DIR [--own-display]   sets BRELVIX_WINE_DIR=DIR and DISPLAY
 #   wine_env_stop                          stops wineserver and our Xvfb
+#   wine_env_pids PATTERN                  our prefix's processes whose command line matches
+#   wine_env_skips                         one line: what this machine cannot run, and why
+# BRELVIX_RUNS_32BIT is "yes" when 32-bit programs run here (scripts/runs-32bit).
 
 BRELVIX_SCRIPTS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 BRELVIX_XVFB_PID=""
 
+# Where the kernel runs no 32-bit code, `wine` may pick Wine's 32-bit loader
+# (once wine32 is installed) and fail on everything; the 64-bit loader runs
+# every 64-bit program and prefix, and WINELOADER makes Wine start the
+# programs' own children with it too.
+if "$BRELVIX_SCRIPTS/runs-32bit"; then
+    export BRELVIX_RUNS_32BIT=yes BRELVIX_WINE_LOADER=wine
+else
+    export BRELVIX_RUNS_32BIT=no BRELVIX_WINE_LOADER=/usr/lib/wine/wine64
+fi
+
+wine_env_skips() {
+    if [ "$BRELVIX_RUNS_32BIT" = yes ]; then
+        echo "skipped: nothing (this machine runs 32-bit programs)"
+    else
+        echo "skipped: the 32-bit installer and the i686 Brelvix.scr it installs, because this kernel runs no 32-bit programs${BRELVIX_NO_32BIT:+ (BRELVIX_NO_32BIT is set)}; the installer's script is tested as its 64-bit build"
+    fi
+}
+
 wine_env_start_xvfb() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
-        n=$((n + 1))
-    done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb takes a free display itself and writes its number to the file.
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     BRELVIX_XVFB_PID=$!
     for _ in $(seq 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
+        [ -s "$number_file" ] && break
+        kill -0 "$BRELVIX_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
+    local n
+    n=$(tr -dc 0-9 <"$number_file")
+    rm -f "$number_file"
+    if [ -z "$n" ] || ! kill -0 "$BRELVIX_XVFB_PID" 2>/dev/null ||
+        ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        echo "wine-env: Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$n"
 }
 
@@ -29,7 +58,7 @@ pcm.!default { type null }
 ctl.!default { type hw card 0 }
 ALSA
     if [ "${2:-}" != "--own-display" ] || [ -z "${DISPLAY:-}" ]; then
-        wine_env_start_xvfb
+        wine_env_start_xvfb || return 1
     fi
     if [ ! -f "$BRELVIX_WINE_DIR/prefix/system.reg" ]; then
         echo "Creating the Wine prefix in $BRELVIX_WINE_DIR/prefix ..."
@@ -58,10 +87,24 @@ ALSA
     fi
 }
 
+# The processes of this prefix whose command line matches PATTERN: never
+# those of another test run, bench or prefix on the same machine.
+wine_env_pids() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null |
+            grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && echo "$p"
+    done
+    return 0
+}
+
 wine_env_stop() {
-    WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${BRELVIX_WINE_DIR:-}" ]; then
+        WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
+    fi
     if [ -n "$BRELVIX_XVFB_PID" ]; then
         kill "$BRELVIX_XVFB_PID" 2>/dev/null || true
         wait "$BRELVIX_XVFB_PID" 2>/dev/null || true
+        BRELVIX_XVFB_PID=""
     fi
 }

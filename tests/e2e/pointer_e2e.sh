@@ -4,21 +4,38 @@
 # through GetCursorPos, which under Wine asks X, so input injected inside
 # Wine cannot stand in for it. Runs in the test run's Wine set-up.
 set -u
-run() { "$(dirname "$0")/../../scripts/wine-run" "$@"; }
-# The saver's own process, in this run's prefix (another run may have one).
-running() {
-    for p in $(pgrep -f 'Brelvix\.scr /S$'); do
-        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && return 0
-    done
-    return 1
+here="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$here/scripts/wine-env.sh"
+run() { "$here/scripts/wine-run" "$@"; }
+# The saver's own processes, in this run's prefix (another run may have one).
+savers() { wine_env_pids 'Brelvix\.scr /S$'; }
+running() { [ -n "$(savers)" ]; }
+# Whatever way this ends, no saver of ours stays and the settings go.
+cleanup() {
+    local p
+    for p in $(savers); do kill "$p" 2>/dev/null; done
+    run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1
 }
-check() {  # what, then "on" or "off": whether the saver must still run
-    sleep 1.2
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+# Waits up to 3 s for the saver to be in the state the step expects ("on" or
+# "off"), then holds it for 1.2 s more: a saver that must go on must not end
+# late either.
+check() {
     local state=off
-    running && state=on
-    [ "$state" = "$2" ] && return
+    for _ in $(seq 30); do
+        state=off
+        running && state=on
+        [ "$state" = "$2" ] && break
+        sleep 0.1
+    done
+    [ "$state" = "$2" ] && [ "$2" = off ] && return
+    if [ "$state" = on ]; then
+        sleep 1.2
+        running && [ "$2" = on ] && return
+    fi
     echo "FAILED: $1"
-    pkill -f 'Brelvix\.scr /S$'
     exit 1
 }
 dialog() { xdotool search --onlyvisible --name '^Brelvix$' >/dev/null 2>&1; }
@@ -42,11 +59,12 @@ for _ in $(seq 50); do dialog && break; sleep 0.2; done
 dialog || check "F1 opened no setup dialog" off
 xdotool key alt+o
 for _ in $(seq 50); do dialog || break; sleep 0.2; done
-sleep 1.5 # the saver's window comes back after the dialog has gone
+# The saver's window comes back after the dialog has gone.
+for _ in $(seq 50); do xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 0.5
 xdotool mousemove 400 600
 check "the first move after F1 ended the saver" on
 xdotool mousemove 403 600
 check "a move of 3 pixels left the saver running" off
 echo "2 pixels keep the saver, 3 end it, and each session starts its own reference"
-run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1
 wait
