@@ -69,6 +69,18 @@ void SaverMouseDown(int button, int shift) {
     }
 }
 
+void SaverMouseMove() {
+    const Options& opt = Program().Opt;
+    if (opt.MouseMove && !opt.UsableScreen) {
+        // Screen coordinates, whichever window the mouse is over.
+        POINT now{};
+        GetCursorPos(&now);
+        if (MouseMoveEndsSaver(MouseRef(), now.x, now.y)) {
+            EndSaverSession();
+        }
+    }
+}
+
 void EndSaverSession() {
     Program().EndSaver = true;
     if (!UsableScreen()) {
@@ -86,6 +98,7 @@ StatusBarInput& SaverInputForBar() {
     static class : public StatusBarInput {
         void KeyPressed(int keyCode) override { SaverKeyPress(keyCode); }
         void MousePressed(int button, int shift) override { SaverMouseDown(button, shift); }
+        void MouseMoved() override { SaverMouseMove(); }
     } input;
     return input;
 }

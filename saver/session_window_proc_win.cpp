@@ -2,7 +2,6 @@
 
 #include "base/program_state.h"
 #include "music/mci_win.h"
-#include "saver/input_rules.h"
 #include "saver/input_rules_win.h"
 #include "winutil/window_helpers_win.h"
 
@@ -13,14 +12,7 @@ ProcedureHook g_saverHook;
 
 LRESULT SessionMouseMove(HWND wnd, WPARAM wParam, LPARAM lParam) {
     LRESULT result = g_saverHook.CallOld(wnd, WM_MOUSEMOVE, wParam, lParam);
-    const Options& opt = Program().Opt;
-    if (opt.MouseMove && !opt.UsableScreen) {
-        POINT now{};
-        GetCursorPos(&now);
-        if (MouseMoveEndsSaver(MouseRef(), now.x, now.y)) {
-            EndSaverSession();
-        }
-    }
+    SaverMouseMove();
     return result;
 }
 

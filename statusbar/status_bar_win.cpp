@@ -204,6 +204,13 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_MOUSEMOVE:
+        // Over the full-screen saver the bar is part of the cover: a hand
+        // moving over it must be seen as over the cover.
+        if (input_) {
+            input_->MouseMoved();
+        }
+        return 0;
     case WM_CLOSE:
         // Only the program's own unload closes the status bar.
         return 0;

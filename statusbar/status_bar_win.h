@@ -14,12 +14,13 @@
 namespace brelvix {
 
 // Where the bar hands the input it does not serve itself (its drag and its
-// close glyph): keys, and presses anywhere but the caption strip.
+// close glyph): keys, presses anywhere but the caption strip, and movement.
 class StatusBarInput {
   public:
     virtual void KeyPressed(int keyCode) = 0;
     // Button and shift codes of base/input_codes.h.
     virtual void MousePressed(int button, int shift) = 0;
+    virtual void MouseMoved() = 0;
 
   protected:
     ~StatusBarInput() = default;

@@ -21,6 +21,7 @@ struct RecordingInput : StatusBarInput {
     void MousePressed(int button, int shift) override {
         seen.push_back(L"press " + std::to_wstring(button) + L"/" + std::to_wstring(shift));
     }
+    void MouseMoved() override {}
     std::vector<std::wstring> seen;
 };
 
