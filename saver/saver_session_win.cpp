@@ -125,8 +125,8 @@ SessionShape StartSession(bool setupActive) {
     return shape;
 }
 
-// The clock is drawn straight onto the saver window, over the bar when the
-// bar passes through the clock's corner: the bar is repainted there.
+// A bar passing through the clock's corner is repainted at once; the clock
+// itself never lands on it, since the saver window clips its children.
 void MoveStatusBar(const Wander& wander, PixelPoint corner) {
     PutStatusBar(wander, corner);
     if (!Program().Opt.ViewTime) {

@@ -7,7 +7,10 @@
 namespace brelvix {
 
 bool SaverWindow::Load(const PixelBox& cover) {
-    return CreateForm(0, WS_POPUP, L"", cover.left, cover.top, cover.width, cover.height, nullptr);
+    // The clock is drawn straight onto this window: clipping its children
+    // keeps the clock's strokes off the status bar passing beneath.
+    return CreateForm(0, WS_POPUP | WS_CLIPCHILDREN, L"", cover.left, cover.top, cover.width,
+                      cover.height, nullptr);
 }
 
 LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -2,7 +2,10 @@
 // density and the replaced window procedures.
 #include "base/twips.h"
 #include "music/mci_win.h"
+#include "music/print_time_win.h"
+#include "saver/saver_window_win.h"
 #include "saver/session_window_proc_win.h"
+#include "saver/work_area_win.h"
 #include "statusbar/status_bar_win.h"
 
 #include "win_support.h"
@@ -10,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace brelvix {
 namespace {
@@ -75,6 +79,39 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
     EXPECT_TRUE(IsWindow(bar)) << "only the program's own unload closes the bar";
     fmci().Unload();
     EXPECT_FALSE(IsWindow(bar));
+}
+
+// The bar wanders under the clock's corner; the clock must not paint on it,
+// or its strokes travel on with the bar.
+TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
+    ProgramStateScope state;
+    ASSERT_TRUE(frmSS().Load({0, 0, 900, 300}));
+    frmSS().Show();
+    ASSERT_TRUE(fmci().Load());
+    fmci().Show(SW_SHOWNORMAL);
+    SetFormParent(fmci().Handle(), frmSS().Handle());
+    fmci().MoveTwips(1500, 300); // over most of the clock, which starts at (0, 0)
+    UpdateWindow(frmSS().Handle());
+    UpdateWindow(fmci().Handle());
+    ResetTextState();
+    PrintTime(frmSS().Handle(), {0, 0});
+    RECT bar{};
+    GetClientRect(fmci().Handle(), &bar);
+    bar = OnScreen(fmci().Handle(), bar);
+    const COLORREF yellow = RGB(255, 255, 0);
+    std::optional<ScreenCapture> shot;
+    // Wine shows what was drawn a moment later.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return shot.emplace().Count({0, 0, bar.left, 60}, yellow) > 100;
+        },
+        3000))
+        << "the clock, left of the bar";
+    shot->Save(L"clock-over-bar.bmp");
+    EXPECT_EQ(shot->Count(bar, yellow), 0);
+    EndText();
+    fmci().Unload();
+    frmSS().Unload();
 }
 
 // Notices and system commands reach these procedures in the media test and
