@@ -71,6 +71,11 @@ class SaverRun : public ::testing::Test {
 COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255),
          Grey = RGB(128, 128, 128), Green = RGB(0, 255, 0), Yellow = RGB(255, 255, 0);
 
+bool PointerShows() {
+    CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
+    return GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING);
+}
+
 // The About box of a right press at the top-left corner of at, once it shows.
 HWND AboutBox(RECT at) {
     ClickAt({at.left, at.top}, true);
@@ -249,8 +254,10 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
     mciGetErrorStringW(296, expected, 256);
     EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), expected);
     EXPECT_EQ(GetWindow(box, GW_OWNER), Cover()); // above the saver, not hidden behind it
+    EXPECT_TRUE(WaitUntil(PointerShows, 3000)) << "the pointer shows over the box";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    EXPECT_TRUE(WaitUntil([] { return !PointerShows(); }, 3000)) << "and is hidden after it";
     EXPECT_FALSE(EndsWithin(1000));
     EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr);
     // The box on top for ten seconds; the saver goes on, its pointer hidden again.
@@ -262,8 +269,7 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
               std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
-    CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
-    EXPECT_TRUE(GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING)) << "hidden again";
+    EXPECT_FALSE(PointerShows()) << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
