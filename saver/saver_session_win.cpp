@@ -33,19 +33,23 @@ struct SessionShape {
     bool fullScreen;
     HWND notifyWindow;
     std::wstring alias;
-    // The primary monitor's top-left corner in frmSS's client area, which
-    // spans every monitor; the clock and the bar keep to the primary one.
-    PixelPoint corner;
 };
+
+// The primary monitor's top-left corner in frmSS's client area, which spans
+// every monitor: the clock and the bar keep to the primary one.
+PixelPoint PrimaryCorner(const SessionShape& shape) {
+    return shape.fullScreen ? frmSS().PrimaryCorner() : PixelPoint{};
+}
 
 struct Wander {
     BounceAxis x;
     BounceAxis y;
 };
 
-void ShowSaverWindow(const PixelBox& cover) {
-    frmSS().Load(cover);
+void ShowSaverWindow(const ScreenLayout& screens) {
+    frmSS().Load(screens);
     if (!Program().Opt.BlackScreen) {
+        PixelBox cover = frmSS().Cover();
         CaptureScreen(frmSS(), {cover.left, cover.top});
     }
     frmSS().Show();
@@ -77,7 +81,7 @@ Wander PlaceStatusBar(const SessionShape& shape) {
     int height = fmci().HeightTwips();
     Wander w{{CentredOffset(area.cx, width), area.cx - width, 1},
              {CentredOffset(area.cy, height), area.cy - height, 1}};
-    PutStatusBar(w, shape.corner);
+    PutStatusBar(w, PrimaryCorner(shape));
     return w;
 }
 
@@ -107,17 +111,15 @@ SessionShape StartSession(bool setupActive) {
         Music().CurrentFile = GetSongPath(1);
     }
     bool full = !p.Opt.UsableScreen;
-    ScreenLayout screens = SystemScreenLayout();
     if (full) {
-        ShowSaverWindow(CoverArea(screens));
+        ShowSaverWindow(SystemScreenLayout());
     }
     fmci().Load();
     fmci().SetInput(&SaverInputForBar());
     SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
     SetStatusBarView(&fmci());
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
-    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci",
-                       full ? PrimaryCorner(screens) : PixelPoint{}};
+    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci"};
     HookSessionWindow(shape.notifyWindow);
     if (full) {
         HideCursor();
@@ -148,7 +150,9 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         wander.x.Advance(RandomStep(fraction(generator), 30, 30));
         wander.y.Advance(RandomStep(fraction(generator), 30, 30));
         if (shape.fullScreen) {
-            MoveStatusBar(wander, shape.corner);
+            // Wine tells no window of a monitor that X adds or takes away.
+            frmSS().FollowScreens();
+            MoveStatusBar(wander, PrimaryCorner(shape));
         }
         if (!p.Opt.Mute && !p.EndSaver) {
             UpdateMusic(shape.notifyWindow, shape.alias);
@@ -157,7 +161,8 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         // Once the session is over the clock's drawing state has been given
         // back; drawing again would take a device context nobody releases.
         if (shape.fullScreen && !p.EndSaver) {
-            PrintTime(frmSS().Handle(), {shape.corner.x, shape.corner.y});
+            PixelPoint corner = PrimaryCorner(shape);
+            PrintTime(frmSS().Handle(), {corner.x, corner.y});
         }
     } while (!p.EndSaver);
 }

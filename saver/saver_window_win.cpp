@@ -1,19 +1,42 @@
 #include "saver/saver_window_win.h"
 
 #include "saver/input_rules_win.h"
+#include "saver/screen_layout_win.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/input_codes_win.h"
 
 namespace brelvix {
 
-bool SaverWindow::Load(const PixelBox& cover) {
+bool SaverWindow::Load(const ScreenLayout& screens) {
+    screens_ = screens;
+    PixelBox cover = Cover();
     // The clock is drawn straight onto this window: clipping its children
     // keeps the clock's strokes off the status bar passing beneath.
     return CreateForm(0, WS_POPUP | WS_CLIPCHILDREN, L"", cover.left, cover.top, cover.width,
                       cover.height, nullptr);
 }
 
+// The snapshot stays where it was on the screen; what it never saw is black.
+void SaverWindow::FollowScreens() {
+    PixelBox before = Cover();
+    screens_ = SystemScreenLayout();
+    PixelBox after = Cover();
+    if (after == before) {
+        return;
+    }
+    if (Pic()) {
+        Pic().Reframe(after.width, after.height,
+                      {before.left - after.left, before.top - after.top});
+    }
+    SetWindowPos(Handle(), nullptr, after.left, after.top, after.width, after.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DISPLAYCHANGE) {
+        FollowScreens();
+    }
     if (IsKeyPress(msg)) {
         SaverKeyPress(static_cast<int>(wParam));
     } else if (auto press = PressFromMessage(msg, wParam)) {

@@ -10,13 +10,26 @@ namespace brelvix {
 
 class SaverWindow final : public PictureForm {
   public:
-    // Creates the window hidden: borderless, black, over the given area of
-    // the screen (in screen coordinates). It is placed rather than maximised,
-    // since a maximised window fills one monitor only.
-    bool Load(const PixelBox& cover);
+    // Creates the window hidden: borderless, black, over every monitor of
+    // the layout. It is placed rather than maximised, since a maximised
+    // window fills one monitor only.
+    bool Load(const ScreenLayout& screens);
+
+    // What the window covers, in screen coordinates, and the primary
+    // monitor's top-left corner in its client area. Both follow the screens
+    // while the saver runs.
+    PixelBox Cover() const { return CoverArea(screens_); }
+    PixelPoint PrimaryCorner() const { return brelvix::PrimaryCorner(screens_); }
+
+    // Covers the screens as they are now, if they have changed (a monitor
+    // plugged in, woken or gone, another resolution).
+    void FollowScreens();
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    ScreenLayout screens_;
 };
 
 SaverWindow& frmSS();

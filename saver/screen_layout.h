@@ -12,6 +12,10 @@ struct PixelBox {
     int height = 0;
 };
 
+inline bool operator==(const PixelBox& a, const PixelBox& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
 struct PixelPoint {
     int x = 0;
     int y = 0;

@@ -7,6 +7,7 @@ PACKAGES=(
     cmake g++ make googletest python3
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-utils imagemagick
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     sox lame fonts-liberation2 fonts-wine
     clang libclang-rt-14-dev

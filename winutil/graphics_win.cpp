@@ -40,6 +40,21 @@ void PersistentPicture::Clear() {
     height_ = 0;
 }
 
+bool PersistentPicture::Reframe(int width, int height, POINT offset) {
+    WindowDc screen(nullptr);
+    PersistentPicture old;
+    if (!old.Create(screen.Get(), width_, height_)) {
+        return false;
+    }
+    BitBlt(old.Dc(), 0, 0, width_, height_, Dc(), 0, 0, SRCCOPY);
+    if (!Create(screen.Get(), width, height)) {
+        return false;
+    }
+    FillSolid(Dc(), {0, 0, width, height}, RGB(0, 0, 0));
+    BitBlt(Dc(), offset.x, offset.y, old.Width(), old.Height(), old.Dc(), 0, 0, SRCCOPY);
+    return true;
+}
+
 void PersistentPicture::PaintTo(HDC dest, const RECT& area) const {
     BitBlt(dest, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(),
            area.left, area.top, SRCCOPY);

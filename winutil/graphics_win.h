@@ -18,6 +18,8 @@ class PersistentPicture {
     // device context; what was drawn before is dropped.
     bool Create(HDC reference, int width, int height);
     void Clear();
+    // A new size, with the old image at offset in it and black elsewhere.
+    bool Reframe(int width, int height, POINT offset);
     explicit operator bool() const { return selection_.has_value(); }
     HDC Dc() const { return dc_.Get(); }
     int Width() const { return width_; }

@@ -12,7 +12,9 @@
 
 #include <mmsystem.h>
 
+#include <cstdlib>
 #include <optional>
+#include <string>
 
 namespace brelvix {
 namespace {
@@ -272,6 +274,141 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
     EXPECT_FALSE(PointerShows()) << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
+}
+
+// The saver on two monitors, the second left of the primary (x negative):
+// tests/e2e/monitors_e2e.sh runs these on an X server with real monitors and
+// names the run in BRELVIX_MONITOR_RUN; elsewhere they are skipped.
+bool MonitorRun(const char* name) {
+    const char* run = std::getenv("BRELVIX_MONITOR_RUN");
+    return run && std::string(run) == name;
+}
+
+RECT VirtualScreen() {
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// A window of one colour: content a monitor's desktop shows.
+class Patch {
+  public:
+    Patch(RECT r, COLORREF colour) {
+        static const ATOM patchClass = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                if (msg != WM_ERASEBKGND) {
+                    return DefWindowProcW(wnd, msg, wParam, lParam);
+                }
+                RECT all{};
+                GetClientRect(wnd, &all);
+                auto fill = static_cast<COLORREF>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+                FillSolid(reinterpret_cast<HDC>(wParam), all, fill);
+                return 1;
+            };
+            wc.lpszClassName = L"BrelvixPatch";
+            return RegisterClassW(&wc);
+        }();
+        wnd_ =
+            CreateWindowExW(0, MAKEINTATOM(patchClass), L"", WS_POPUP, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(wnd_, GWLP_USERDATA, colour);
+        ShowWindow(wnd_, SW_SHOWNOACTIVATE);
+        UpdateWindow(wnd_);
+    }
+    ~Patch() { DestroyWindow(wnd_); }
+    Patch(const Patch&) = delete;
+    Patch& operator=(const Patch&) = delete;
+
+  private:
+    HWND wnd_;
+};
+
+// Away from the bar, which starts in the primary's middle and wanders down
+// and right.
+constexpr RECT kOnSecond{-700, 300, -500, 500}, kOnPrimary{60, 600, 260, 740};
+const COLORREF Red = RGB(255, 0, 0), Blue = RGB(0, 0, 255);
+
+int Area(const RECT& r) {
+    return (r.right - r.left) * (r.bottom - r.top);
+}
+
+TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeepsToThePrimary) {
+    if (!MonitorRun("two")) {
+        GTEST_SKIP() << "run by e2e-monitors";
+    }
+    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    Set(L"UsableScreen", L"False");
+    Set(L"Mute", L"True");
+    for (const wchar_t* black : {L"False", L"True"}) {
+        std::optional<Patch> second(std::in_place, kOnSecond, Red);
+        std::optional<Patch> primary(std::in_place, kOnPrimary, Blue);
+        ASSERT_TRUE(
+            WaitUntil([] { return ScreenCapture(VirtualScreen()).At(-600, 400) == Red; }, 5000));
+        Set(L"BlackScreen", black);
+        Start();
+        RECT cover{}, screens = VirtualScreen();
+        GetWindowRect(Cover(), &cover);
+        EXPECT_TRUE(EqualRect(&cover, &screens)) << cover.left << "," << cover.right;
+        // What still shows of the desktop now is the saver's own picture.
+        second.reset();
+        primary.reset();
+        RECT bar = OnScreen(Bar(), {0, 0, 350, 101});
+        EXPECT_NEAR(bar.left, (1024 - 350) / 2, 60) << "centred on the primary";
+        EXPECT_NEAR(bar.top, (768 - 101) / 2, 60);
+        ScreenCapture all(screens);
+        all.Save(*black == L'T' ? L"monitors-black.bmp" : L"monitors-snapshot.bmp");
+        bool snapshot = *black == L'F';
+        EXPECT_EQ(all.Count(kOnSecond, snapshot ? Red : Black), Area(kOnSecond)) << black;
+        EXPECT_EQ(all.Count(kOnPrimary, snapshot ? Blue : Black), Area(kOnPrimary)) << black;
+        EXPECT_GT(all.Count({0, 0, 400, 50}, Yellow), 100) << "the clock on the primary";
+        EXPECT_EQ(all.Count({-800, 0, 0, 100}, Yellow), 0);
+        for (int look = 0; look < 10; ++look, Pause(0.1)) {
+            bar = OnScreen(Bar(), {0, 0, 350, 101});
+            EXPECT_TRUE(bar.left >= 0 && bar.right <= 1024 && bar.bottom <= 768) << bar.left;
+        }
+        PressKey(VK_SPACE);
+        EXPECT_TRUE(EndsWithin(5000));
+    }
+}
+
+// The script turns the second monitor on while this saver runs.
+TEST_F(SaverRun, ACoverFollowsAMonitorPluggedInWhileItRunsBlackWhereItHasNoPicture) {
+    if (!MonitorRun("change")) {
+        GTEST_SKIP() << "run by e2e-monitors";
+    }
+    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+    Set(L"UsableScreen", L"False");
+    Set(L"Mute", L"True");
+    Set(L"BlackScreen", L"False");
+    std::optional<Patch> primary(std::in_place, kOnPrimary, Blue);
+    // Off every screen until the new monitor comes: content there that only
+    // an uncovered desktop would show.
+    Patch second(kOnSecond, Red);
+    ASSERT_TRUE(WaitUntil([] { return ScreenCapture().At(160, 670) == Blue; }, 5000));
+    Start();
+    primary.reset();
+    ASSERT_TRUE(WaitUntil([] { return GetSystemMetrics(SM_CMONITORS) == 2; }, 60000));
+    RECT cover{}, screens = VirtualScreen();
+    EXPECT_TRUE(WaitUntil(
+        [&] { return GetWindowRect(Cover(), &cover) && EqualRect(&cover, &screens); }, 3000))
+        << cover.left << "," << cover.right;
+    std::optional<ScreenCapture> all;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            all.emplace(screens);
+            return all->Count({-800, 0, 0, 768}, Black) == 800 * 768;
+        },
+        3000))
+        << "black where the snapshot has no picture";
+    all->Save(L"monitors-display-change.bmp");
+    EXPECT_EQ(all->Count(kOnPrimary, Blue), Area(kOnPrimary)) << "the snapshot where it was";
+    auto clock = [] { return ScreenCapture().Count({0, 0, 400, 50}, Yellow) > 100; };
+    EXPECT_TRUE(WaitUntil(clock, 3000)) << "the clock at the primary's corner";
+    // Straight to the cover: without a window manager, Wine may leave the
+    // focus with this program's patch once the layout has changed.
+    PostMessageW(Cover(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(EndsWithin(5000));
 }
 
 } // namespace

@@ -279,22 +279,28 @@ inline void DragMouse(POINT from, POINT to) {
     SendAll({MouseInput(MOUSEEVENTF_LEFTUP, to)});
 }
 
-// The whole screen at one moment.
+// The primary monitor (or another area of the screen) at one moment; pixels
+// are looked up by their screen coordinates.
 class ScreenCapture {
   public:
-    ScreenCapture() {
+    explicit ScreenCapture(RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                        GetSystemMetrics(SM_CYSCREEN)})
+        : left_(area.left), top_(area.top), width_(area.right - area.left),
+          height_(area.bottom - area.top) {
         WindowDc screen(nullptr);
         MemoryDc mem(CreateCompatibleDC(screen.Get()));
         GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width_, height_));
         {
             SelectedObject selected(mem.Get(), bitmap.Get());
-            BitBlt(mem.Get(), 0, 0, width_, height_, screen.Get(), 0, 0, SRCCOPY);
+            BitBlt(mem.Get(), 0, 0, width_, height_, screen.Get(), left_, top_, SRCCOPY);
         }
         BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32}};
         GetDIBits(mem.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, height_, bits_.data(), &info,
                   DIB_RGB_COLORS);
     }
     COLORREF At(int x, int y) const {
+        x -= left_;
+        y -= top_;
         if (x < 0 || y < 0 || x >= width_ || y >= height_) {
             return CLR_INVALID;
         }
@@ -324,8 +330,7 @@ class ScreenCapture {
     }
 
   private:
-    int width_ = GetSystemMetrics(SM_CXSCREEN);
-    int height_ = GetSystemMetrics(SM_CYSCREEN);
+    int left_, top_, width_, height_;
     std::vector<DWORD> bits_ = std::vector<DWORD>(static_cast<size_t>(width_) * height_);
 };
 

@@ -85,7 +85,7 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
 // or its strokes travel on with the bar.
 TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
     ProgramStateScope state;
-    ASSERT_TRUE(frmSS().Load({0, 0, 900, 300}));
+    ASSERT_TRUE(frmSS().Load({{0, 0, 900, 300}, 900, 300}));
     frmSS().Show();
     ASSERT_TRUE(fmci().Load());
     fmci().Show(SW_SHOWNORMAL);
