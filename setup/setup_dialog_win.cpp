@@ -15,6 +15,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace brelvix {
 namespace {
 
@@ -56,6 +58,15 @@ HGDIOBJ DialogFont() {
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+// The height of a line of text in the font.
+int LineHeight(HGDIOBJ font) {
+    WindowDc screen(nullptr);
+    SelectedObject selected(screen.Get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.Get(), &metrics);
+    return metrics.tmHeight;
 }
 
 // The outer size for the designed inner width and the given outer height.
@@ -122,6 +133,12 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
         arrow.SetCursor(HandCursor());
         arrow.SetPresses(this);
         return;
+    }
+    if (place.kind == ControlKind::CheckBox) {
+        // A check box clips its caption to its height, which the design made
+        // one line of its font at 96 dpi; at other densities the rounding, or
+        // another dialog font, can leave less than a line.
+        r.bottom = std::max<LONG>(r.bottom, r.top + LineHeight(font_.Get()));
     }
     StandardControl kind = StandardFor(place.kind);
     HWND control = CreateWindowExW(kind.exStyle, kind.className, place.caption,

@@ -115,6 +115,12 @@ StatusBar::TextSize StatusBar::MeasureText(const std::wstring& text) const {
     return {textSize.cx * p.TwipsX, letterSize.cy * p.TwipsY};
 }
 
+std::array<StatusBar::Label, 3> StatusBar::Labels() const {
+    return {Label{kFileLabel, look_.fileFont.Get(), file_},
+            Label{kPositionLabel, look_.positionFont.Get(), position_},
+            Label{kLengthLabel, look_.lengthFont.Get(), length_}};
+}
+
 RECT StatusBar::KnobRect() const {
     TwipsRect knob = kKnobDesignRect;
     knob.left = knobLeftTwips_;
@@ -137,9 +143,9 @@ void StatusBar::DrawFace(HDC dc) const {
     } else {
         DrawRaisedBlock(dc, client);
     }
-    DrawLabel(dc, kFileLabel, look_.fileFont.Get(), file_);
-    DrawLabel(dc, kPositionLabel, look_.positionFont.Get(), position_);
-    DrawLabel(dc, kLengthLabel, look_.lengthFont.Get(), length_);
+    for (const Label& label : Labels()) {
+        DrawLabel(dc, label.look, label.font, label.text);
+    }
     RECT knob = KnobRect();
     if (look_.knob) {
         DrawBitmap(dc, look_.knob.Get(), knob.left, knob.top);

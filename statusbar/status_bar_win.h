@@ -9,6 +9,7 @@
 #include "winutil/graphics_win.h"
 #include "winutil/window_win.h"
 
+#include <array>
 #include <string>
 
 namespace brelvix {
@@ -52,6 +53,14 @@ class StatusBar final : public Window, public StatusBarView {
     // The whole face as the window shows it, drawn at (0, 0) of any device
     // context: the preview shrinks it from there.
     void DrawFace(HDC dc) const;
+
+    // The three labels as they are drawn: where, in which font, what text.
+    struct Label {
+        const LabelLook& look;
+        HGDIOBJ font;
+        const std::wstring& text;
+    };
+    std::array<Label, 3> Labels() const;
 
     const std::wstring& FileLabel() const { return file_; }
     const std::wstring& LengthLabel() const { return length_; }
