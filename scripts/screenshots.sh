@@ -13,6 +13,11 @@ for name in full-screen usable-screen; do
     convert "$shots/$name.bmp" -alpha off -strip "docs/$name.png"
     echo "docs/$name.png"
 done
+# Two monitors side by side, at half size (e2e-monitors writes it).
+if [ -f "$shots/monitors-snapshot.bmp" ]; then
+    convert "$shots/monitors-snapshot.bmp" -alpha off -resize 50% -strip docs/two-monitors.png
+    echo docs/two-monitors.png
+fi
 for name in setup-dialog about-box; do
     if [ -f "$shots/$name.bmp" ]; then
         convert "$shots/$name.bmp" -alpha off -trim +repage -strip "docs/$name.png"
