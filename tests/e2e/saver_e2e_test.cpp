@@ -151,6 +151,14 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     };
     Pause(0.3); // its own first paint, before the colour goes on
     paint(RGB(255, 0, 255));
+    // The patch is on the screen before the saver takes its picture.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            SetWindowPos(patch, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            paint(RGB(255, 0, 255));
+            return ScreenCapture().At(760, 610) == RGB(255, 0, 255);
+        },
+        5000));
     AddTunes(1, 3);
     for (auto [key, value] :
          {std::pair{L"UsableScreen", L"0"}, {L"BlackScreen", L"False"}, {L"Mute", L"True"}}) {
@@ -160,12 +168,14 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     EXPECT_LT(ProgramCpuOver(2), 0.25) << "the saver sleeps between its passes";
     paint(RGB(0, 255, 255));
     POINT at{};
-    ScreenCapture shot = Shot(at);
-    shot.Save(L"full-screen-desktop.bmp");
-    EXPECT_EQ(shot.At(760, 610), RGB(255, 0, 255));
-    EXPECT_EQ(shot.At(at.x + 328, at.y + 80), White); // the knob at its design position
-    EXPECT_EQ(shot.At(at.x + 336, at.y + 80), Black);
-    EXPECT_GT(shot.Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
+    std::optional<ScreenCapture> shot;
+    // The knob at its design position, once the bar has drawn it.
+    EXPECT_TRUE(
+        WaitUntil([&] { return (shot = Shot(at))->At(at.x + 328, at.y + 80) == White; }, 3000));
+    shot->Save(L"full-screen-desktop.bmp");
+    EXPECT_EQ(shot->At(760, 610), RGB(255, 0, 255));
+    EXPECT_EQ(shot->At(at.x + 336, at.y + 80), Black);
+    EXPECT_GT(shot->Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
     EXPECT_EQ(Read(L"MusicFile"), L"") << "nothing plays";
     DestroyWindow(patch);
     // Pressing Shift or Ctrl is itself a key that ends the saver, so the
@@ -257,13 +267,19 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
     box = AboutBox({100, 700, 0, 0});
     ULONGLONG shown = GetTickCount64();
     EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    // The title line, the hint, and a blank line.
-    EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73),
-              std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
+    // The title line, the hint, and a blank line, once the box has filled in its text.
+    std::wstring top = std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r";
+    EXPECT_TRUE(WaitUntil(
+        [&] { return TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73) == top; }, 2000));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
-    CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
-    EXPECT_TRUE(GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING)) << "hidden again";
+    EXPECT_TRUE(WaitUntil(
+        [] {
+            CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
+            return GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING);
+        },
+        2000))
+        << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
