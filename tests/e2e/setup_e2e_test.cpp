@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <set>
@@ -249,9 +250,14 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     HWND about = WaitForBox(L"About");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsIconic(Dialog()));
-    RECT box{};
-    GetWindowRect(about, &box);
-    EXPECT_NEAR(box.left + box.right, GetSystemMetrics(SM_CXSCREEN), 2) << "centred";
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            RECT box{};
+            GetWindowRect(about, &box);
+            return std::abs(box.left + box.right - GetSystemMetrics(SM_CXSCREEN)) <= 2;
+        },
+        2000))
+        << "centred";
     ScreenCapture().Save(L"about-box.bmp");
     Pause(1.0);
     Click(GetDlgItem(about, IDOK));
