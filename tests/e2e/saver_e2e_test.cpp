@@ -74,7 +74,10 @@ COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255)
 // The About box of a right press at the top-left corner of at, once it shows.
 HWND AboutBox(RECT at) {
     ClickAt({at.left, at.top}, true);
-    return WaitForBox(L"About");
+    HWND box = WaitForBox(L"About");
+    // The box is made hidden and filled before it shows.
+    WaitUntil([&] { return IsWindowVisible(box); }, 5000);
+    return box;
 }
 
 // For the length of a test the shell's "mailto" handler is a command that
@@ -319,7 +322,8 @@ TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrIt
         SecureSaverSetting secure(locked);
         for (Up up : {CoverAlone, HintBox, ErrorBox}) {
             HWND shown = bringUp(up);
-            ASSERT_NE(shown, nullptr) << up;
+            ASSERT_TRUE(WaitUntil([&] { return shown && GetForegroundWindow() == shown; }, 5000))
+                << "the saver holds the foreground, up " << up;
             ForegroundTaker other;
             EXPECT_TRUE(other.Took()) << up;
             EXPECT_EQ(EndsWithin(1000), *locked == L'1') << "locked " << locked << ", up " << up;
