@@ -280,8 +280,14 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
               std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
-    CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
-    EXPECT_TRUE(GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING)) << "hidden again";
+    // The saver hides the pointer just after the box has gone.
+    EXPECT_TRUE(WaitUntil(
+        [] {
+            CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
+            return GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING);
+        },
+        2000))
+        << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
