@@ -74,7 +74,10 @@ COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255)
 // The About box of a right press at the top-left corner of at, once it shows.
 HWND AboutBox(RECT at) {
     ClickAt({at.left, at.top}, true);
-    return WaitForBox(L"About");
+    HWND box = WaitForBox(L"About");
+    // The box is made hidden and filled before it shows.
+    WaitUntil([&] { return IsWindowVisible(box); }, 5000);
+    return box;
 }
 
 // For the length of a test the shell's "mailto" handler is a command that
@@ -94,6 +97,21 @@ struct MailHandler {
     wchar_t old[512] = {};
     TempFolder folder;
     std::wstring file = folder.File(L"mailto.txt");
+};
+
+// A window of this test program that takes the foreground from the saver,
+// as a program that a hot key starts would.
+class ForegroundTaker {
+  public:
+    ForegroundTaker() { SetForegroundWindow(wnd_); }
+    ~ForegroundTaker() { DestroyWindow(wnd_); }
+    ForegroundTaker(const ForegroundTaker&) = delete;
+    ForegroundTaker& operator=(const ForegroundTaker&) = delete;
+    bool Took() const { return GetForegroundWindow() == wnd_; }
+
+  private:
+    HWND wnd_ = CreateWindowExW(0, L"Static", L"Taker", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                300, 200, nullptr, nullptr, nullptr, nullptr);
 };
 
 TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) {
@@ -273,6 +291,7 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
         [&] { return TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73) == top; }, 2000));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
+    // The saver hides the pointer just after the box has gone.
     EXPECT_TRUE(WaitUntil(
         [] {
             CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
@@ -282,6 +301,52 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
         << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
+}
+
+TEST_F(SaverRun, GroupPolicyAloneLocksTheSaverWhichThenCoversTheUsableScreenAndEndsOnF1) {
+    SecureSaverSetting policy(L"1", kPolicyControlPanel);
+    Set(L"UsableScreen", L"True");
+    Start();
+    RECT cover{};
+    ASSERT_TRUE(GetWindowRect(Cover(), &cover));
+    EXPECT_EQ(cover.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(cover.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+    EXPECT_EQ(cover.right - cover.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(cover.bottom - cover.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    PressKey(VK_F1);
+    EXPECT_TRUE(EndsWithin(5000)) << "no setup dialog on the unlocked desktop";
+    EXPECT_EQ(Read(L"UsableScreen"), L"True");
+}
+
+TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrItsBoxes) {
+    paths_.push_back(songs_.Write(L"Broken song.wav", std::string(3000, 'Z')));
+    fresh_.StoreList(paths_);
+    Set(L"UsableScreen", L"False");
+    enum Up { CoverAlone, HintBox, ErrorBox };
+    // Starts the saver with that up; returns the cover or the box.
+    auto bringUp = [&](Up up) -> HWND {
+        Set(L"Mute", up == ErrorBox ? L"False" : L"True");
+        saver_.emplace(L"/S");
+        if (up == ErrorBox) {
+            return WaitForBox(L"Brelvix", 30000);
+        }
+        if (!WaitUntil([&] { return Bar() != nullptr; }, 30000)) {
+            return nullptr;
+        }
+        return up == HintBox ? AboutBox({100, 700, 0, 0}) : Cover();
+    };
+    for (const wchar_t* locked : {L"1", L"0"}) {
+        SecureSaverSetting secure(locked);
+        for (Up up : {CoverAlone, HintBox, ErrorBox}) {
+            HWND shown = bringUp(up);
+            ASSERT_TRUE(WaitUntil([&] { return shown && GetForegroundWindow() == shown; }, 5000))
+                << "the saver holds the foreground, up " << up;
+            ForegroundTaker other;
+            EXPECT_TRUE(other.Took()) << up;
+            EXPECT_EQ(EndsWithin(1000), *locked == L'1') << "locked " << locked << ", up " << up;
+            EXPECT_EQ(IsWindow(shown) != FALSE, *locked == L'0') << up;
+        }
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "winutil/handles_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/registry_store_win.h"
+#include "winutil/secure_saver_win.h"
 #include "winutil/window_win.h"
 
 #include <cmath>
@@ -113,17 +114,21 @@ class ProgramStateScope {
     ProgramState saved_ = Program();
 };
 
-// "ScreenSaverIsSecure" for the length of a test (Wine does not answer
-// SPI_GETSCREENSAVESECURE, so the program reads this value there).
+// "ScreenSaverIsSecure" for the length of a test, the user's own or, with
+// kPolicyControlPanel, group policy's (Wine does not answer
+// SPI_GETSCREENSAVESECURE, so the program reads these values there).
 class SecureSaverSetting {
   public:
-    explicit SecureSaverSetting(const wchar_t* value) {
-        store_.Write(L"Desktop", L"ScreenSaverIsSecure", value);
+    explicit SecureSaverSetting(const wchar_t* value, const wchar_t* where = kUserControlPanel)
+        : store_(where) {
+        store_.Write(L"Desktop", kSecureValueName, value);
     }
-    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", L"ScreenSaverIsSecure"); }
+    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", kSecureValueName); }
+    SecureSaverSetting(const SecureSaverSetting&) = delete;
+    SecureSaverSetting& operator=(const SecureSaverSetting&) = delete;
 
   private:
-    RegistryStore store_{L"Control Panel"};
+    RegistryStore store_;
 };
 
 // Pumps messages until the condition holds or timeoutMs passes.
