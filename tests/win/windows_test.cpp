@@ -1,9 +1,12 @@
 // The program's windows on real windows: the status bar at the screen's own
-// density and the replaced window procedures.
+// density, the replaced window procedures and the About box's pointer.
+#include "about/about_box_win.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
+#include "resources/resource_ids.h"
 #include "saver/session_window_proc_win.h"
 #include "statusbar/status_bar_win.h"
+#include "winutil/mouse_pointer_win.h"
 
 #include "win_support.h"
 
@@ -96,6 +99,28 @@ TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
     }
     UnhookSessionWindow(next);
     DestroyWindow(next);
+}
+
+std::vector<bool> g_handShown;
+
+// Runs inside the box's own loop: the pointer over a link, the text, the other link.
+void CALLBACK PointAcrossTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowW(L"#32770", L"About");
+    for (int id : {IDC_LBLMAILTO, IDC_LBLABOUT, IDC_LBLWEB}) {
+        RECT at = OnScreen(GetDlgItem(box, id), {3, 3, 0, 0});
+        SendAll({MouseInput(MOUSEEVENTF_MOVE, {at.left, at.top})});
+        Pause(0.2);
+        g_handShown.push_back(GetCursor() == HandCursor());
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(AboutBox, TheHandShowsOverTheLinksOnly) {
+    ProgramStateScope state;
+    SetTimer(nullptr, 0, 300, PointAcrossTheBox);
+    ShowSetupAbout(nullptr);
+    EXPECT_EQ(g_handShown, (std::vector<bool>{true, false, true}));
 }
 
 } // namespace
