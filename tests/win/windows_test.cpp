@@ -1,6 +1,8 @@
 // The program's windows on real windows: the status bar at the screen's own
-// density, the replaced window procedures and the About box's pointer.
+// density, the replaced window procedures, the About box's pointer and a
+// setup dialog that cannot be made.
 #include "about/about_box_win.h"
+#include "app/setup_mode_win.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
 #include "resources/resource_ids.h"
@@ -121,6 +123,48 @@ TEST(AboutBox, TheHandShowsOverTheLinksOnly) {
     SetTimer(nullptr, 0, 300, PointAcrossTheBox);
     ShowSetupAbout(nullptr);
     EXPECT_EQ(g_handShown, (std::vector<bool>{true, false, true}));
+}
+
+std::wstring g_said;
+
+// The program's forms cannot be made; a message box is read and answered.
+LRESULT CALLBACK RefuseForms(int code, WPARAM wParam, LPARAM lParam) {
+    auto wnd = reinterpret_cast<HWND>(wParam);
+    wchar_t name[32] = {};
+    GetClassNameW(wnd, name, static_cast<int>(std::size(name)));
+    if (code == HCBT_CREATEWND && std::wstring(name) == kFormClassName) {
+        return 1;
+    }
+    if (code == HCBT_ACTIVATE && std::wstring(name) == L"#32770") {
+        g_said = TextOf(GetDlgItem(wnd, 0xFFFF));
+        PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ends a setup loop that would otherwise wait for good.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    Program().EndSaver = true;
+}
+
+TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
+    ProgramStateScope state;
+    FreshProgramStore fresh;
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+    HWND page =
+        CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    std::wstring command = L"/C:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page));
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseForms, nullptr, GetCurrentThreadId());
+    UINT_PTR giveUp = SetTimer(nullptr, 0, 10000, GiveUp);
+    ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(RunSetupMode(command, true));
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "no wait for an end that never comes";
+    KillTimer(nullptr, giveUp);
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    EXPECT_EQ(g_said.rfind(L"The setup dialog could not be opened", 0), 0u) << g_said;
+    DestroyWindow(host);
 }
 
 } // namespace
