@@ -130,6 +130,9 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    // The list fitted its height to whole rows of the font it was made with;
+    // placed again, it fits the designed height to rows of the dialog font.
+    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
 }
 
 void SetupDialog::FillFromOptions() {

@@ -140,10 +140,11 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 // A dialog box (class "#32770") with this caption once it shows, or nullptr.
+// A box is found before it is laid out; its buttons are in place once it is visible.
 inline HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000) {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, timeoutMs);
-    return box;
+    auto shown = [&] { return (box = FindWindowW(L"#32770", caption)) && IsWindowVisible(box); };
+    return WaitUntil(shown, timeoutMs) ? box : nullptr;
 }
 
 // The window's text; a message box's text is its control 0xFFFF's.
