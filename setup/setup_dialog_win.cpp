@@ -277,6 +277,9 @@ void SetupDialog::Pressed(int id, int button, int shift) {
 }
 
 LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (focus_.Handle(Handle(), msg, wParam, lParam)) {
+        return 0;
+    }
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -293,9 +296,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
-    case WM_SETFOCUS:
-        SetFocus(parts_.list.Handle());
-        return 0;
     case WM_CLOSE:
         // The close box ends the dialog; the setup loop unloads it.
         Program().EndSaver = true;

@@ -82,6 +82,9 @@ class SetupRun : public ::testing::Test {
         GetClientRect(Item(kIdList), &inside);
         return r.top >= 0 && r.bottom <= inside.bottom;
     }
+    bool FocusOn(int id) {
+        return WaitUntil([&] { return Focus(Dialog()) == Item(id); }, 3000);
+    }
     bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // The message box with this caption: its text, then the answer clicked.
     std::wstring Answer(const wchar_t* caption, int button) {
@@ -149,8 +152,16 @@ TEST_F(SetupRun, ListsPlaysTheChosenRowAndStoresOnlyOnOk) {
     Click(Item(kIdOnlyMusic));
     EXPECT_TRUE(IsWindowEnabled(Item(kIdBlack)) && !Checked(kIdBlack));
     Click(Item(kIdMouse));
+    HWND other = CreateWindowW(L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    SetForegroundWindow(Dialog());
+    EXPECT_TRUE(FocusOn(kIdMouse)) << "back where it was before another window";
+    DestroyWindow(other);
     PressKeys({VK_MENU, 'U'}); // Mute by its mnemonic
     EXPECT_TRUE(WaitUntil([&] { return Checked(kIdMute); }, 2000));
+    PressKeys({VK_MENU, 'P'}); // the frame's mnemonic
+    EXPECT_TRUE(FocusOn(kIdList));
     ClickRow(0);
     Click(Item(kIdOk));
     ASSERT_TRUE(Ends());
@@ -184,6 +195,7 @@ TEST_F(SetupRun, AddsSongsThroughTheFileDialogRefusingATitleItHasAlready) {
     Enter(files, more.File(L"")); // the folder, then its files in the name box
     Enter(files, L"\"Ecco.wav\" \"alba.WAV\" \"" + longName + L".wav\"");
     EXPECT_EQ(Answer(L"Add", IDOK), L"This song is already in the play-list\r\ralba");
+    EXPECT_TRUE(FocusOn(kIdAdd)) << "back after the file dialog and the box";
     rows.insert(rows.end(), {L"Ecco", longName});
     EXPECT_EQ(Rows(), rows);
     EXPECT_TRUE(InView(12)) << "the new row is the last visible one";
@@ -220,6 +232,7 @@ TEST_F(SetupRun, MovesRemovesAndClearsAfterAskingAndStoresTheNewOrder) {
     EXPECT_EQ(Selected(), 2);
     Click(Item(kIdRemove));
     EXPECT_EQ(Answer(L"Remove", IDNO), L"Remove selected song from play-list ?");
+    EXPECT_TRUE(FocusOn(kIdRemove));
     EXPECT_EQ(Rows().size(), 4u);
     Click(Item(kIdRemove));
     Answer(L"Remove", IDYES);
@@ -268,6 +281,8 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     EXPECT_FALSE(IsWindowVisible(Item(kIdStatus)));
     EXPECT_EQ(Read(L"ViewFilename"), L"True") << "stored at once";
     // "About...": a minimised dialog comes back first; the box stays until OK.
+    PressKey(VK_TAB);
+    ASSERT_TRUE(FocusOn(kIdAdd));
     ShowWindow(Dialog(), SW_MINIMIZE);
     PostMessageW(Dialog(), WM_SYSCOMMAND, 2001, 0);
     HWND about = WaitForBox(L"About");
@@ -281,6 +296,7 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     Click(GetDlgItem(about, IDOK));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 2000));
     EXPECT_FALSE(Ends()) << "the box closes, the dialog stays";
+    EXPECT_TRUE(FocusOn(kIdAdd));
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(Ends());
     EXPECT_EQ(Read(L"ViewFilename"), L"True");
