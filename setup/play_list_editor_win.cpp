@@ -59,7 +59,7 @@ void PlayListEditor::AddSong(const std::wstring& path) {
     Music().PlayList.Add({path, title});
     ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
-    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow()));
+    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
 
 // What Remove and Clear do first: with no row selected their button goes
@@ -130,7 +130,7 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     Music().CurrentSong = newRow;
     parts_.list.Select(newRow);
     ListClicked();
-    parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow));
+    parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow, parts_.list.VisibleRows()));
     p.IgnoreListClick = false;
 }
 

@@ -130,6 +130,9 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    // The list fitted its height to whole rows of the font it was made with;
+    // placed again, it fits the designed height to rows of the dialog font.
+    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
 }
 
 void SetupDialog::FillFromOptions() {
@@ -274,6 +277,9 @@ void SetupDialog::Pressed(int id, int button, int shift) {
 }
 
 LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (focus_.Handle(Handle(), msg, wParam, lParam)) {
+        return 0;
+    }
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -290,9 +296,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
-    case WM_SETFOCUS:
-        SetFocus(parts_.list.Handle());
-        return 0;
     case WM_CLOSE:
         // The close box ends the dialog; the setup loop unloads it.
         Program().EndSaver = true;

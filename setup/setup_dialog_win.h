@@ -5,6 +5,7 @@
 #include "music/song_views.h"
 #include "setup/play_list_editor_win.h"
 #include "setup/setup_window_proc_win.h"
+#include "winutil/dialog_focus_win.h"
 #include "winutil/handles_win.h"
 #include "winutil/picture_box_win.h"
 #include "winutil/window_win.h"
@@ -54,6 +55,7 @@ class SetupDialog final : public Window,
 
     SetupParts parts_;
     PlayListEditor editor_{parts_};
+    DialogFocus focus_;
     PictureBox up_;
     PictureBox down_;
     GdiObject font_;

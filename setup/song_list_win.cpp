@@ -1,5 +1,7 @@
 #include "setup/song_list_win.h"
 
+#include "setup/play_list_order.h"
+
 namespace brelvix {
 
 LRESULT SongList::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
@@ -35,6 +37,12 @@ int SongList::TopRow() const {
 
 void SongList::SetTopRow(int row) {
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(row));
+}
+
+int SongList::VisibleRows() const {
+    RECT client{};
+    GetClientRect(list_, &client);
+    return brelvix::VisibleRows(client.bottom, static_cast<int>(Send(LB_GETITEMHEIGHT)));
 }
 
 void SongList::Fill(const SongCollection& songs) {

@@ -23,6 +23,8 @@ class SongList {
     std::wstring Text(int row) const;
     int TopRow() const;
     void SetTopRow(int row);
+    // The rows in view at once, from the list's inside and its row height.
+    int VisibleRows() const;
 
     // One row per title that is not empty, in list order.
     void Fill(const SongCollection& songs);

@@ -11,6 +11,7 @@
 #include "winutil/window_win.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -145,10 +146,11 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 // A dialog box (class "#32770") with this caption once it shows, or nullptr.
+// A box is found before it is laid out; its buttons are in place once it is visible.
 inline HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000) {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, timeoutMs);
-    return box;
+    auto shown = [&] { return (box = FindWindowW(L"#32770", caption)) && IsWindowVisible(box); };
+    return WaitUntil(shown, timeoutMs) ? box : nullptr;
 }
 
 // The window's text; a message box's text is its control 0xFFFF's.
@@ -219,16 +221,25 @@ class Scr {
 
 // Processor seconds the running Brelvix.scr processes use over the next
 // seconds. Wine gives no times of another process, so they are read from the
-// host kernel's account of its processes, through Wine's drive Z:.
+// host kernel's account of its processes, through Wine's drive Z:. Only those
+// of this run's Wine prefix count: other runs on the machine have their own.
 inline double ProgramCpuOver(double seconds) {
-    auto ticks = [] {
+    const char* prefix = std::getenv("WINEPREFIX");
+    std::string setting = "WINEPREFIX=" + std::string(prefix ? prefix : "") + '\0';
+    auto inPrefix = [&](const std::filesystem::path& process) {
+        std::ifstream environment(process / L"environ", std::ios::binary);
+        std::string variables{std::istreambuf_iterator<char>(environment), {}};
+        return variables.find(setting) != std::string::npos;
+    };
+    auto ticks = [&] {
         long sum = 0;
         std::error_code ignored;
         for (const auto& entry : std::filesystem::directory_iterator(L"Z:\\proc", ignored)) {
             std::string stat;
             std::getline(std::ifstream(entry.path() / L"stat"), stat);
             std::size_t name = stat.find(" (Brelvix.scr) ");
-            std::istringstream after(name == std::string::npos ? "" : stat.substr(name + 15));
+            bool ours = name != std::string::npos && inPrefix(entry.path());
+            std::istringstream after(ours ? stat.substr(name + 15) : "");
             std::vector<std::string> f{std::istream_iterator<std::string>(after), {}};
             // Fields 14 and 15, the user and kernel ticks, of a live process.
             sum += f.size() > 12 && f[0] != "Z" ? std::stol(f[11]) + std::stol(f[12]) : 0;

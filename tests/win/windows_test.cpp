@@ -1,9 +1,14 @@
 // The program's windows on real windows: the status bar at the screen's own
-// density and the replaced window procedures.
+// density, the replaced window procedures, the About box's pointer and a
+// setup dialog that cannot be made.
+#include "about/about_box_win.h"
+#include "app/setup_mode_win.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
+#include "resources/resource_ids.h"
 #include "saver/session_window_proc_win.h"
 #include "statusbar/status_bar_win.h"
+#include "winutil/mouse_pointer_win.h"
 
 #include "win_support.h"
 
@@ -96,6 +101,70 @@ TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
     }
     UnhookSessionWindow(next);
     DestroyWindow(next);
+}
+
+std::vector<bool> g_handShown;
+
+// Runs inside the box's own loop: the pointer over a link, the text, the other link.
+void CALLBACK PointAcrossTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowW(L"#32770", L"About");
+    for (int id : {IDC_LBLMAILTO, IDC_LBLABOUT, IDC_LBLWEB}) {
+        RECT at = OnScreen(GetDlgItem(box, id), {3, 3, 0, 0});
+        SendAll({MouseInput(MOUSEEVENTF_MOVE, {at.left, at.top})});
+        Pause(0.2);
+        g_handShown.push_back(GetCursor() == HandCursor());
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(AboutBox, TheHandShowsOverTheLinksOnly) {
+    ProgramStateScope state;
+    SetTimer(nullptr, 0, 300, PointAcrossTheBox);
+    ShowSetupAbout(nullptr);
+    EXPECT_EQ(g_handShown, (std::vector<bool>{true, false, true}));
+}
+
+std::wstring g_said;
+
+// The program's forms cannot be made; a message box is read and answered.
+LRESULT CALLBACK RefuseForms(int code, WPARAM wParam, LPARAM lParam) {
+    auto wnd = reinterpret_cast<HWND>(wParam);
+    wchar_t name[32] = {};
+    GetClassNameW(wnd, name, static_cast<int>(std::size(name)));
+    if (code == HCBT_CREATEWND && std::wstring(name) == kFormClassName) {
+        return 1;
+    }
+    if (code == HCBT_ACTIVATE && std::wstring(name) == L"#32770") {
+        g_said = TextOf(GetDlgItem(wnd, 0xFFFF));
+        PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ends a setup loop that would otherwise wait for good.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    Program().EndSaver = true;
+}
+
+TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
+    ProgramStateScope state;
+    FreshProgramStore fresh;
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+    HWND page =
+        CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    std::wstring command = L"/C:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page));
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseForms, nullptr, GetCurrentThreadId());
+    UINT_PTR giveUp = SetTimer(nullptr, 0, 10000, GiveUp);
+    ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(RunSetupMode(command, true));
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "no wait for an end that never comes";
+    KillTimer(nullptr, giveUp);
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    EXPECT_EQ(g_said.rfind(L"The setup dialog could not be opened", 0), 0u) << g_said;
+    DestroyWindow(host);
 }
 
 } // namespace
