@@ -7,6 +7,7 @@
 #include "music/playlist_win.h"
 #include "resources/resource_ids.h"
 #include "setup/setup_layout.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/graphics_win.h"
 #include "winutil/input_codes_win.h"
 #include "winutil/mouse_pointer_win.h"
@@ -88,6 +89,9 @@ bool SetupDialog::Load() {
     FillFromOptions();
     AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
     AddSystemMenuItem(Handle(), kCommandViewFilename, L"View song statusbar", false);
+    AddSystemMenuItem(Handle(), kCommandAddFolder, L"Add folder...", false);
+    // Files and folders dragged from Explorer join the play-list.
+    DragAcceptFiles(Handle(), TRUE);
     return true;
 }
 
@@ -296,6 +300,9 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
+    case WM_DROPFILES:
+        editor_.AddGathered(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
+        return 0;
     case WM_CLOSE:
         // The close box ends the dialog; the setup loop unloads it.
         Program().EndSaver = true;

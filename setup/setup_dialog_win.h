@@ -37,6 +37,7 @@ class SetupDialog final : public Window,
     // The system-menu commands.
     void ShowSetupAbout() override;
     void ShowNameStrip(bool visible) override { ViewLabels(visible); }
+    void AddFolder() override { editor_.AddFolder(); }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

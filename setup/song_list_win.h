@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace brelvix {
 
@@ -30,6 +31,8 @@ class SongList {
     void Fill(const SongCollection& songs);
     // Returns the new row.
     int Append(const std::wstring& title);
+    // Many rows with one repaint; returns the last new row.
+    int AppendAll(const std::vector<std::wstring>& titles);
     void Remove(int row);
     // The row's text goes to row `to`; the rows between close up.
     void Move(int from, int to);

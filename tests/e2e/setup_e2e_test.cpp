@@ -2,6 +2,7 @@
 // on its controls, keys, the system's file-open dialog and message boxes;
 // what it did read back from the store and from the screen.
 #include "setup/setup_layout.h"
+#include "setup/setup_window_proc_win.h"
 #include "win_support.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/window_win.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <random>
 #include <set>
@@ -220,6 +222,47 @@ TEST_F(SetupRun, AddsSongsThroughTheFileDialogRefusingATitleItHasAlready) {
     stored.insert(stored.end(), added.begin(), added.end());
     std::swap(stored[last], stored[last + 1]);
     EXPECT_EQ(StoredList(), stored);
+}
+
+TEST_F(SetupRun, AFolderTreeAndAPlayListFileComeInWithOneMessageEach) {
+    TempFolder library;
+    std::filesystem::create_directories(library.File(L"Disc 1\\Bonus"));
+    std::filesystem::create_directories(library.File(L"Empty"));
+    for (const wchar_t* name : {L"Track 10.wav", L"Track 2.WAV", L"Alba.wav", L"Disc 1\\Inner.wav",
+                                L"Disc 1\\Bonus\\Deep.wav"}) {
+        library.Write(name, WavBytes(1));
+    }
+    library.Write(L"cover.jpg", "jpeg");
+    Open();
+    PostMessageW(Dialog(), WM_SYSCOMMAND, kCommandAddFolder, 0);
+    HWND picker = WaitForBox(L"Add folder", 10000);
+    ASSERT_NE(picker, nullptr);
+    SetForegroundWindow(picker);
+    Enter(picker, library.File(L""));
+    EXPECT_EQ(Answer(L"Brelvix", IDOK), L"4 songs added to the play-list.\r1 was in it already.");
+    Lines rows{L"Alba", L"Brezza", L"Cielo", L"Duna", L"Track 2", L"Track 10", L"Inner", L"Deep"};
+    EXPECT_EQ(Rows(), rows);
+    // A play-list file through the Add dialog: its own folder, relative and
+    // absolute entries, a URL and a missing song.
+    TempFolder lists;
+    std::wstring elsewhere = lists.Write(L"Far.wav", WavBytes(1));
+    lists.Write(L"Near.wav", WavBytes(1));
+    lists.Write(L"mix.m3u", "#EXTM3U\r\nNear.wav\r\nhttp://radio.example/live.mp3\r\n"
+                            "gone.wav\r\n\r\n" +
+                                std::string(elsewhere.begin(), elsewhere.end()) + "\r\n");
+    Click(Item(kIdAdd));
+    HWND files = WaitForBox(L"Add file", 10000);
+    ASSERT_NE(files, nullptr);
+    SetForegroundWindow(files);
+    Enter(files, lists.File(L""));
+    Enter(files, L"mix.m3u");
+    EXPECT_EQ(Answer(L"Brelvix", IDOK), L"2 songs added to the play-list.\r2 were left out: "
+                                        L"missing, not a song, or a web address.");
+    rows.insert(rows.end(), {L"Near", L"Far"});
+    EXPECT_EQ(Rows(), rows);
+    Click(Item(kIdOk));
+    ASSERT_TRUE(Ends());
+    EXPECT_EQ(StoredList().size(), rows.size());
 }
 
 TEST_F(SetupRun, MovesRemovesAndClearsAfterAskingAndStoresTheNewOrder) {

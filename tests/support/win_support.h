@@ -10,8 +10,11 @@
 #include "winutil/secure_saver_win.h"
 #include "winutil/window_win.h"
 
+#include <shlobj.h>
+
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -293,6 +296,24 @@ inline void DragMouse(POINT from, POINT to) {
         SendAll({MouseInput(MOUSEEVENTF_MOVE, at)});
     }
     SendAll({MouseInput(MOUSEEVENTF_LEFTUP, to)});
+}
+
+// What Explorer hands a window it drops on: the paths after a DROPFILES
+// header, each NUL-ended, then one more NUL.
+inline HGLOBAL DropOf(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const auto& path : paths) {
+        list += path + L'\0';
+    }
+    list += L'\0';
+    std::size_t bytes = list.size() * sizeof(wchar_t);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::memcpy(header + 1, list.data(), bytes);
+    GlobalUnlock(drop);
+    return drop;
 }
 
 // The whole screen at one moment.

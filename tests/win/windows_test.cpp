@@ -7,6 +7,8 @@
 #include "music/mci_win.h"
 #include "resources/resource_ids.h"
 #include "saver/session_window_proc_win.h"
+#include "setup/setup_dialog_win.h"
+#include "setup/setup_layout.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/mouse_pointer_win.h"
 
@@ -15,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <thread>
 
 namespace brelvix {
 namespace {
@@ -165,6 +169,43 @@ TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
     EXPECT_TRUE(IsWindowEnabled(host));
     EXPECT_EQ(g_said.rfind(L"The setup dialog could not be opened", 0), 0u) << g_said;
     DestroyWindow(host);
+}
+
+TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
+    ProgramStateScope state;
+    FreshProgramStore store;
+    Program().TwipsX = Program().TwipsY = 15;
+    TempFolder dropped;
+    std::filesystem::create_directory(dropped.File(L"Sub"));
+    for (const wchar_t* name : {L"b.MP3", L"a.wav", L"Sub\\c.mid", L"notes.txt"}) {
+        dropped.Write(name, "x");
+    }
+    ASSERT_TRUE(fsetup().Load());
+    EXPECT_TRUE(GetWindowLongPtrW(fsetup().Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    std::wstring message;
+    // The message box holds the dialog's thread; another thread answers it.
+    std::thread answer([&] {
+        HWND box = WaitForBox(L"Brelvix");
+        message = TextOf(GetDlgItem(box, 0xFFFF));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(fsetup().Handle(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DropOf(
+                     {dropped.File(L""), dropped.File(L"notes.txt"), dropped.File(L"a.wav")})),
+                 0);
+    answer.join();
+    EXPECT_EQ(message, L"3 songs added to the play-list.\r1 was in it already.\r1 was left out: "
+                       L"missing, not a song, or a web address.");
+    HWND list = GetDlgItem(fsetup().Handle(), kIdList);
+    std::vector<std::wstring> rows;
+    for (int r = 0; r < SendMessageW(list, LB_GETCOUNT, 0, 0); ++r) {
+        wchar_t text[64] = {};
+        SendMessageW(list, LB_GETTEXT, r, reinterpret_cast<LPARAM>(text));
+        rows.push_back(text);
+    }
+    EXPECT_EQ(rows, (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    fsetup().Unload();
+    Music().PlayList.Clear();
 }
 
 } // namespace
