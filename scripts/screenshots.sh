@@ -14,7 +14,7 @@ for name in full-screen usable-screen; do
     convert "$shots/$name.bmp" -alpha off -strip "docs/$name.png"
     echo "docs/$name.png"
 done
-for name in setup-dialog setup-dialog-today about-box; do
+for name in setup-dialog setup-dialog-today about-box add-summary; do
     if [ -f "$shots/$name.bmp" ]; then
         convert "$shots/$name.bmp" -alpha off -trim +repage -strip "docs/$name.png"
         echo "docs/$name.png"

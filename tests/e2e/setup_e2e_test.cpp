@@ -256,6 +256,8 @@ TEST_F(SetupRun, AFolderTreeAndAPlayListFileComeInWithOneMessageEach) {
     SetForegroundWindow(files);
     Enter(files, lists.File(L""));
     Enter(files, L"mix.m3u");
+    ASSERT_NE(WaitForBox(L"Brelvix"), nullptr);
+    ScreenCapture().Save(L"add-summary.bmp");
     EXPECT_EQ(Answer(L"Brelvix", IDOK), L"2 songs added to the play-list.\r2 were left out: "
                                         L"missing, not a song, or a web address.");
     rows.insert(rows.end(), {L"Near", L"Far"});
