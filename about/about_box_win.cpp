@@ -264,8 +264,12 @@ INT_PTR AboutBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
     }
     case WM_SETCURSOR:
-        SetWindowLongPtrW(wnd_, DWLP_MSGRESULT,
-                          OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam)));
+        // Off the links the default handling shows the arrow of the window
+        // under the mouse; answering here would leave the hand in place.
+        if (!OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam))) {
+            return FALSE;
+        }
+        SetWindowLongPtrW(wnd_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     case kOpenLinkMessage:
         OpenLink(static_cast<AboutLink>(wParam));

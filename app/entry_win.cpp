@@ -13,6 +13,7 @@
 #include "winutil/cursor_win.h"
 #include "winutil/handles_win.h"
 #include "winutil/registry_store_win.h"
+#include "winutil/secure_saver_win.h"
 
 #include <windows.h>
 
@@ -54,7 +55,7 @@ InstanceAction CheckOtherInstances(const InstanceMarker& marker) {
 int DispatchLoop(std::wstring commandText, bool setupActive) {
     ProgramState& p = Program();
     for (;;) {
-        p.Opt = LoadOptions(ProgramStore());
+        p.Opt = LoadOptions(ProgramStore(), p.RunMode == ModeSaver && ScreenSaverIsSecure());
         switch (p.RunMode) {
         case ModeSaver:
             RunSaverSession(setupActive);

@@ -7,11 +7,14 @@
 #include "setup/setup_dialog_win.h"
 #include "setup/setup_window_proc_win.h"
 #include "winutil/file_helpers_win.h"
+#include "winutil/message_box_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
 #include "winutil/window_helpers_win.h"
 
 #include <windows.h>
+
+#include <iterator>
 
 namespace brelvix {
 namespace {
@@ -32,15 +35,47 @@ HWND DisableHostWindow(const std::wstring& commandText) {
     return host;
 }
 
-void ShowDialog() {
+bool ShowDialog() {
     SetupDialog& dialog = fsetup();
-    dialog.Load();
+    if (!dialog.Load()) {
+        return false;
+    }
     HookSetupWindow(dialog.Handle());
     if (Program().Opt.ViewFilename) {
         CheckSystemMenuItem(dialog.Handle(), kCommandViewFilename, true);
     }
     dialog.Show(SW_SHOWNORMAL);
     PumpMessages(dialog.Handle());
+    return true;
+}
+
+void ReleaseHost(HWND host) {
+    if (host) {
+        EnableWindow(host, TRUE);
+        SetForegroundWindow(host);
+    }
+}
+
+// The system's words for an error code; empty when it has none.
+std::wstring SystemErrorText(DWORD code) {
+    wchar_t text[512] = {};
+    DWORD length =
+        code ? FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                              code, 0, text, static_cast<DWORD>(std::size(text)), nullptr)
+             : 0;
+    return std::wstring(text, length);
+}
+
+// Without its window nothing would ever end the setup loop: the phase ends
+// at once, the host's dialog is usable again, and the user learns why.
+void ReportNoDialog(HWND host) {
+    std::wstring reason = SystemErrorText(GetLastError());
+    ReleaseHost(host);
+    std::wstring text = L"The setup dialog could not be opened: Windows did not create its window.";
+    if (!reason.empty()) {
+        text += L"\r\n\r\n" + reason;
+    }
+    ShowMessageBox(host, text, Program().AppTitle, MB_OK | MB_ICONSTOP);
 }
 
 void StartPreviewSong() {
@@ -77,16 +112,16 @@ bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     if (music.CurrentFile.empty()) {
         music.CurrentFile = GetSongPath(1);
     }
-    ShowDialog();
+    if (!ShowDialog()) {
+        ReportNoDialog(host);
+        return false;
+    }
     StartPreviewSong();
     SetupDialog& dialog = fsetup();
     dialog.SetCurrentName(dialog.SelectedTitle());
     dialog.PrintName(dialog.CurrentName());
     RunDialogLoop();
-    if (host) {
-        EnableWindow(host, TRUE);
-        SetForegroundWindow(host);
-    }
+    ReleaseHost(host);
     CloseSong(kSetupAlias);
     UnhookSetupWindow(dialog.Handle());
     dialog.Unload();

@@ -86,11 +86,11 @@ const wchar_t* BoolText(bool value) {
     return value ? L"True" : L"False";
 }
 
-Options LoadOptions(SettingsStore& store) {
+Options LoadOptions(SettingsStore& store, bool lockedSaver) {
     Options opt;
     opt.BlackScreen = ReadBool(store, L"BlackScreen", L"1");
     opt.MouseMove = ReadBool(store, L"MouseMove", L"0");
-    opt.UsableScreen = ReadBool(store, L"UsableScreen", L"1");
+    opt.UsableScreen = ReadBool(store, L"UsableScreen", L"1") && !lockedSaver;
     opt.Mute = ReadBool(store, L"Mute", L"0");
     opt.ViewFilename = ReadBool(store, L"ViewFilename", L"0");
     opt.ViewTime = ReadBool(store, L"ViewTime", L"1");

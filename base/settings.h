@@ -47,7 +47,11 @@ struct Options {
 
 // Reads the options in their fixed order, writes "ViewTime" on a first run and
 // lets the usable screen switch off the black screen and mouse sensitivity.
-Options LoadOptions(SettingsStore& store);
+// lockedSaver: the saver is to run and Windows locks the desktop when it
+// ends. A bar over a usable desktop would leave that desktop open to anyone,
+// so the saver covers the screen whatever "UsableScreen" holds (the stored
+// value stays), with the black screen and mouse sensitivity as stored.
+Options LoadOptions(SettingsStore& store, bool lockedSaver = false);
 
 // What the setup dialog's OK stores. The play-list is written only when it
 // was changed, so that the process may stop after any write without losing a

@@ -8,14 +8,15 @@
 #  - the setup dialog: its processor time, open idle and playing, and its
 #    times with long play-lists (setup_bench.exe).
 #  - a running preview in a stand-in host (preview_bench.exe) beside a loop
-#    spinning on the message queue, which is what an unpaced preview loop is.
+#    spinning on the message queue, which is what an unpaced preview loop is;
+#  - a folder tree of 10 000 songs dropped on the setup dialog (library_bench.exe).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${BENCH_SECONDS:-20}
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench setup_bench preview_bench >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target Brelvix pause_bench pass_bench setup_bench preview_bench library_bench >/dev/null
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
@@ -138,3 +139,17 @@ s0=$(ticks "$server")
 line=$(run "$root/build/win64/bin/pause_bench.exe" spin "$seconds" | tr -d '\r')
 s1=$(ticks "$server")
 echo "$line, wineserver $(server_share $((s1 - s0)) "$seconds")"
+
+echo "== A music library dropped on the setup dialog (100 folders of 100 songs, as empty files)"
+library="$root/build/bench-library"
+if [ ! -d "$library" ]; then
+    for artist in $(seq -w 1 100); do
+        mkdir -p "$library/Artist $artist/Album"
+        for track in $(seq 1 50); do
+            : >"$library/Artist $artist/Artist $artist - Track $track.mp3"
+            : >"$library/Artist $artist/Album/Artist $artist - Song $track.wav"
+        done
+    done
+fi
+run reg delete 'HKCU\Software\Brelvix' /f >/dev/null 2>&1 || true
+run "$root/build/win64/bin/library_bench.exe" "$(run winepath -w "$library" 2>/dev/null | tr -d '\r')" | tr -d '\r'

@@ -2,7 +2,7 @@
 enable_language(RC)
 
 set(BRELVIX_WIN_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(BRELVIX_WIN_LIBS user32 gdi32 winmm comdlg32 comctl32 shell32 advapi32 kernel32)
+set(BRELVIX_WIN_LIBS user32 gdi32 winmm comdlg32 comctl32 shell32 shlwapi ole32 uuid advapi32 kernel32)
 
 target_compile_definitions(brelvix_core PUBLIC ${BRELVIX_WIN_DEFINES})
 
@@ -40,7 +40,10 @@ foreach(bench pause_bench pass_bench setup_bench soak_sampler)
 endforeach()
 # The preview needs a host window: the tests' stand-in host serves it.
 if(BRELVIX_TESTS)
-    add_executable(preview_bench bench/preview_bench_win.cpp)
-    target_link_libraries(preview_bench PRIVATE test_support)
-    target_link_options(preview_bench PRIVATE -static -static-libgcc -static-libstdc++)
+    foreach(bench preview_bench library_bench)
+        add_executable(${bench} bench/${bench}_win.cpp)
+        target_link_libraries(${bench} PRIVATE test_support)
+        target_link_options(${bench} PRIVATE -static -static-libgcc -static-libstdc++)
+    endforeach()
+    target_link_options(library_bench PRIVATE -municode)
 endif()

@@ -33,6 +33,11 @@ bool IsScreenSaverPage(std::wstring_view caption);
 std::vector<std::wstring> SaverNames(const std::wstring& displayName,
                                      const std::wstring& programPath);
 
+// A saver's name is a file's base name or a display name: an entry longer
+// than this is none, and is not read (the host says how long its entries
+// are, and a broken host must not make the preview claim all memory).
+inline constexpr long long kMaxSaverNameLength = 300;
+
 // Whether a list entry's text is one of the names, without regard to case.
 bool NamesThisSaver(std::wstring_view entry, const std::vector<std::wstring>& names);
 

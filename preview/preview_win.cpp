@@ -69,12 +69,12 @@ HWND ScreenSaverPage(HWND host) {
     return host;
 }
 
-// The selected entry's text, read into a buffer as long as the entry: the
-// host decides how long its entries are.
+// The selected entry's text, read into a buffer as long as the entry;
+// empty when there is none or it is too long to name a saver.
 std::wstring SelectedText(HWND combo) {
     LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (index == CB_ERR || length <= 0) {
+    if (index == CB_ERR || length <= 0 || length > kMaxSaverNameLength) {
         return {};
     }
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');

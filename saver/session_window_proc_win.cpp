@@ -3,6 +3,7 @@
 #include "base/program_state.h"
 #include "music/mci_win.h"
 #include "saver/input_rules_win.h"
+#include "winutil/secure_saver_win.h"
 #include "winutil/window_helpers_win.h"
 
 namespace brelvix {
@@ -36,6 +37,15 @@ LRESULT CALLBACK SessionWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         return DefWindowProcW(wnd, msg, wParam, lParam);
     case WM_MOUSEMOVE:
         return SessionMouseMove(wnd, wParam, lParam);
+    case WM_ACTIVATEAPP:
+        // Another program's window in front of the saver would take every
+        // key while the desktop is still open. A saver that locks the
+        // desktop ends instead, boxes and all, and Windows locks it.
+        if (!wParam && ScreenSaverIsSecure()) {
+            EndSaverSession();
+            CloseThreadDialogs();
+        }
+        return g_saverHook.CallOld(wnd, msg, wParam, lParam);
     case MM_MCINOTIFY:
         return OnMciNotifyMessage(wnd, wParam, lParam);
     default:

@@ -4,7 +4,7 @@
 set -eu
 program="$1"
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
-allowed="ADVAPI32.dll COMCTL32.dll COMDLG32.dll GDI32.dll KERNEL32.dll msvcrt.dll SHELL32.dll USER32.dll WINMM.dll"
+allowed="ADVAPI32.dll COMCTL32.dll COMDLG32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll SHLWAPI.dll USER32.dll WINMM.dll"
 dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
 status=0
 for dll in $dlls; do

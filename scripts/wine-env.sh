@@ -23,7 +23,7 @@ wine_env_skips() {
     if [ "$BRELVIX_RUNS_32BIT" = yes ]; then
         echo "skipped: nothing (this machine runs 32-bit programs)"
     else
-        echo "skipped: the 32-bit installer and the i686 Brelvix.scr it installs, because this kernel runs no 32-bit programs${BRELVIX_NO_32BIT:+ (BRELVIX_NO_32BIT is set)}; the installer's script is tested as its 64-bit build"
+        echo "skipped: every 32-bit program (the 32-bit installer and the i686 Brelvix.scr it installs): this kernel runs none${BRELVIX_NO_32BIT:+ (BRELVIX_NO_32BIT is set)}; Wine runs through its 64-bit loader, and the installer's script is tested as its 64-bit build"
     fi
 }
 

@@ -2,10 +2,12 @@
 
 #include "base/program_state.h"
 #include "setup/open_file_buffer.h"
+#include "winutil/com_win.h"
 #include "winutil/message_box_win.h"
 
 #include <cderr.h>
 #include <commdlg.h>
+#include <shobjidl.h>
 
 namespace brelvix {
 namespace {
@@ -70,6 +72,30 @@ std::vector<std::wstring> ShowOpenDialog(HWND owner, const std::wstring& filter,
         folder = chosenFolder;
     }
     return paths;
+}
+
+std::wstring ShowFolderDialog(HWND owner, const std::wstring& title) {
+    ComApartment com;
+    ComPtr<IFileOpenDialog> dialog;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IFileOpenDialog, dialog.Out()))) {
+        return L"";
+    }
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+    dialog->SetTitle(title.c_str());
+    ComPtr<IShellItem> item;
+    PWSTR path = nullptr;
+    // Show answers S_OK only for a choice; a cancel is an error code.
+    if (dialog->Show(owner) != S_OK ||
+        FAILED(dialog->GetResult(reinterpret_cast<IShellItem**>(item.Out()))) ||
+        FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+        return L"";
+    }
+    std::wstring folder = path;
+    CoTaskMemFree(path);
+    return folder;
 }
 
 } // namespace brelvix

@@ -18,4 +18,7 @@ std::vector<std::wstring> ShowOpenDialog(HWND owner, const std::wstring& filter,
                                          std::wstring& folder, const std::wstring& defaultExt,
                                          bool mustExist, bool multiSelect, int& filterIndex);
 
+// The system's folder picker; the chosen folder, or empty when cancelled.
+std::wstring ShowFolderDialog(HWND owner, const std::wstring& title);
+
 } // namespace brelvix

@@ -5,7 +5,10 @@
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
 #include "setup/file_dialog_win.h"
+#include "setup/play_list_file.h"
 #include "setup/play_list_order.h"
+#include "setup/song_sources_win.h"
+#include "winutil/com_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_box_win.h"
 #include "winutil/mouse_pointer_win.h"
@@ -16,7 +19,8 @@ namespace {
 
 constexpr wchar_t kSetupAlias[] = L"fsetup";
 constexpr wchar_t kFilter[] =
-    L"Audio MP3 (*.mp3)|*.mp3|File midi (*.mid)|*.mid|File wave (*.wav)|*.wav";
+    L"Audio MP3 (*.mp3)|*.mp3|File midi (*.mid)|*.mid|File wave (*.wav)|*.wav|"
+    L"Play-lists (*.m3u;*.m3u8;*.pls)|*.m3u;*.m3u8;*.pls";
 constexpr UINT kConfirm = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
 
 bool Confirmed(HWND owner, const wchar_t* question, const wchar_t* caption) {
@@ -37,7 +41,13 @@ void PlayListEditor::Add() {
     if (paths.front().empty()) {
         return;
     }
+    // Play-list files chosen with the songs are read after them, with one message.
+    std::vector<std::wstring> playLists;
     for (const auto& path : paths) {
+        if (PlayListFormatOf(path) != PlayListFormat::None) {
+            playLists.push_back(path);
+            continue;
+        }
         if (Music().PlayList.Count() >= SongCollection::kMaxEntries &&
             !IsInPlayList(FileTitleOf(path))) {
             // The list cannot grow: the rest of the choice is not added.
@@ -46,6 +56,46 @@ void PlayListEditor::Add() {
         }
         AddSong(path);
     }
+    if (!playLists.empty()) {
+        AddGathered(playLists);
+    }
+}
+
+void PlayListEditor::AddGathered(const std::vector<std::wstring>& paths) {
+    GatherCounts counts;
+    {
+        BusyPointer busy;
+        ComApartment com; // shortcuts are read through the shell
+        SystemSongSources sources;
+        SongAdder adder(Music().PlayList);
+        SongGatherer gatherer(sources, adder);
+        for (const auto& path : paths) {
+            if (!gatherer.Gather(path)) {
+                break;
+            }
+        }
+        ShowAdded(adder.AddedTitles());
+        counts = adder.Counts();
+    }
+    UINT icon = counts.limitReached ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
+    ShowMessageBox(parts_.dialog, GatherSummary(counts), Program().AppTitle, MB_OK | icon);
+}
+
+void PlayListEditor::AddFolder() {
+    std::wstring folder = ShowFolderDialog(parts_.dialog, L"Add folder");
+    if (!folder.empty()) {
+        AddGathered({folder});
+    }
+}
+
+void PlayListEditor::ShowAdded(const std::vector<std::wstring>& titles) {
+    if (titles.empty()) {
+        return;
+    }
+    parts_.ListChanged = true;
+    Music().LocalSongCount = Music().PlayList.Count();
+    int row = parts_.list.AppendAll(titles);
+    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
 
 void PlayListEditor::AddSong(const std::wstring& path) {
@@ -59,7 +109,7 @@ void PlayListEditor::AddSong(const std::wstring& path) {
     Music().PlayList.Add({path, title});
     ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
-    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow()));
+    parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
 
 // What Remove and Clear do first: with no row selected their button goes
@@ -130,7 +180,7 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     Music().CurrentSong = newRow;
     parts_.list.Select(newRow);
     ListClicked();
-    parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow));
+    parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow, parts_.list.VisibleRows()));
     p.IgnoreListClick = false;
 }
 

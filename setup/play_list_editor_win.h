@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace brelvix {
 
@@ -35,6 +36,11 @@ class PlayListEditor {
     explicit PlayListEditor(SetupParts& parts) : parts_(parts) {}
 
     void Add();
+    // Dropped or picked files, folders, shortcuts and play-list files, with
+    // one message at the end instead of one a song.
+    void AddGathered(const std::vector<std::wstring>& paths);
+    // "Add folder...": the system's folder picker, then as a drop.
+    void AddFolder();
     void Remove();
     void Clear();
     // A press on an arrow: a plain left press moves the selected song.
@@ -47,6 +53,7 @@ class PlayListEditor {
 
   private:
     void AddSong(const std::wstring& path);
+    void ShowAdded(const std::vector<std::wstring>& titles);
     bool StartEdit(HWND button, const wchar_t* question, const wchar_t* caption);
     void MoveSong(const std::wstring& title, int newRow, bool up);
     void PlaySelected(int row);

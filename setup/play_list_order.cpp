@@ -1,7 +1,5 @@
 #include "setup/play_list_order.h"
 
-#include "setup/setup_layout.h"
-
 namespace brelvix {
 
 SongCollection MovedSong(const SongCollection& list, const std::wstring& title, int newRow,
@@ -30,13 +28,20 @@ int RowAfterRemove(int removed, int rows) {
     return removed == rows - 1 ? removed - 1 : removed;
 }
 
-int TopRowAfterAdd(int row, int top) {
-    return row - top > kVisibleRows - 1 ? row - (kVisibleRows - 1) : top;
+int VisibleRows(int clientHeight, int rowHeight) {
+    if (rowHeight <= 0 || clientHeight < rowHeight) {
+        return 1;
+    }
+    return clientHeight / rowHeight;
 }
 
-int TopRowAfterMove(int savedTop, int newRow) {
-    if (newRow - savedTop > kVisibleRows - 1) {
-        return newRow - (kVisibleRows - 1);
+int TopRowAfterAdd(int row, int top, int rows) {
+    return row - top > rows - 1 ? row - (rows - 1) : top;
+}
+
+int TopRowAfterMove(int savedTop, int newRow, int rows) {
+    if (newRow - savedTop > rows - 1) {
+        return newRow - (rows - 1);
     }
     return newRow < savedTop ? newRow : savedTop;
 }

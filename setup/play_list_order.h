@@ -19,12 +19,16 @@ SongCollection MovedSong(const SongCollection& list, const std::wstring& title, 
 // the new last one when the last was removed (-1 when none is left).
 int RowAfterRemove(int removed, int rows);
 
+// The rows a list shows at once: as many whole rows as its inside is high,
+// and never fewer than one, which a list shorter than a row still shows.
+int VisibleRows(int clientHeight, int rowHeight);
+
 // The first visible row that keeps `row` in sight once it is added at the
-// end, from the first visible row before.
-int TopRowAfterAdd(int row, int top);
+// end, from the first visible row before, with `rows` rows in view.
+int TopRowAfterAdd(int row, int top, int rows);
 
 // The first visible row after a move to newRow: the list does not jump when
 // the row was in sight already, and scrolls just enough when it was not.
-int TopRowAfterMove(int savedTop, int newRow);
+int TopRowAfterMove(int savedTop, int newRow, int rows);
 
 } // namespace brelvix

@@ -7,6 +7,7 @@
 #include "music/playlist_win.h"
 #include "resources/resource_ids.h"
 #include "setup/setup_layout.h"
+#include "winutil/file_helpers_win.h"
 #include "winutil/graphics_win.h"
 #include "winutil/input_codes_win.h"
 #include "winutil/mouse_pointer_win.h"
@@ -99,6 +100,9 @@ bool SetupDialog::Load() {
     FillFromOptions();
     AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
     AddSystemMenuItem(Handle(), kCommandViewFilename, L"View song statusbar", false);
+    AddSystemMenuItem(Handle(), kCommandAddFolder, L"Add folder...", false);
+    // Files and folders dragged from Explorer join the play-list.
+    DragAcceptFiles(Handle(), TRUE);
     return true;
 }
 
@@ -147,6 +151,9 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    // The list fitted its height to whole rows of the font it was made with;
+    // placed again, it fits the designed height to rows of the dialog font.
+    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
 }
 
 void SetupDialog::FillFromOptions() {
@@ -291,6 +298,9 @@ void SetupDialog::Pressed(int id, int button, int shift) {
 }
 
 LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (focus_.Handle(Handle(), msg, wParam, lParam)) {
+        return 0;
+    }
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -307,8 +317,8 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
-    case WM_SETFOCUS:
-        SetFocus(parts_.list.Handle());
+    case WM_DROPFILES:
+        editor_.AddGathered(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
     case WM_CLOSE:
         // The close box ends the dialog; the setup loop unloads it.

@@ -5,6 +5,7 @@
 #include "music/song_views.h"
 #include "setup/play_list_editor_win.h"
 #include "setup/setup_window_proc_win.h"
+#include "winutil/dialog_focus_win.h"
 #include "winutil/handles_win.h"
 #include "winutil/picture_box_win.h"
 #include "winutil/window_win.h"
@@ -36,6 +37,7 @@ class SetupDialog final : public Window,
     // The system-menu commands.
     void ShowSetupAbout() override;
     void ShowNameStrip(bool visible) override { ViewLabels(visible); }
+    void AddFolder() override { editor_.AddFolder(); }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +56,7 @@ class SetupDialog final : public Window,
 
     SetupParts parts_;
     PlayListEditor editor_{parts_};
+    DialogFocus focus_;
     PictureBox up_;
     PictureBox down_;
     GdiObject font_;

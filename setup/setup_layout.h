@@ -62,8 +62,6 @@ inline constexpr int kSetupClientWidthTwips = 6135;
 // The outer height with the song-name strip shown, and without it.
 inline constexpr int kSetupHeightWithStripTwips = 3450;
 inline constexpr int kSetupHeightWithoutStripTwips = 3075;
-// The list scrolls as if it showed this many rows.
-inline constexpr int kVisibleRows = 10;
 
 struct TwipsCorner {
     int x;

@@ -39,6 +39,12 @@ LRESULT SetupSystemCommand(HWND wnd, WPARAM wParam, LPARAM lParam) {
     } else if (wParam == kCommandViewFilename) {
         ToggleViewFilename(wnd);
         return 0;
+    } else if (wParam == kCommandAddFolder) {
+        RestoreIfMinimized(wnd);
+        if (g_setupCommands) {
+            g_setupCommands->AddFolder();
+        }
+        return 0;
     }
     return DefWindowProcW(wnd, WM_SYSCOMMAND, wParam, lParam);
 }

@@ -1,6 +1,6 @@
-// The procedure that replaces the setup dialog's window procedure: its two
-// system-menu commands, "About..." and "View song statusbar", and the end of
-// the song it plays.
+// The procedure that replaces the setup dialog's window procedure: its
+// system-menu commands, "About...", "View song statusbar" and "Add folder...",
+// and the end of the song it plays.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@ namespace brelvix {
 
 inline constexpr UINT kCommandAbout = 2001;
 inline constexpr UINT kCommandViewFilename = 2002;
+inline constexpr UINT kCommandAddFolder = 2003;
 
 // What the commands reach in the dialog. The dialog registers itself; with
 // nothing registered the commands only do their own part.
@@ -17,6 +18,7 @@ class SetupWindowCommands {
     virtual void ShowSetupAbout() = 0;
     // Shows or hides the dialog's song-name strip.
     virtual void ShowNameStrip(bool visible) = 0;
+    virtual void AddFolder() = 0;
 
   protected:
     ~SetupWindowCommands() = default;

@@ -1,5 +1,7 @@
 #include "setup/song_list_win.h"
 
+#include "setup/play_list_order.h"
+
 namespace brelvix {
 
 LRESULT SongList::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
@@ -37,19 +39,37 @@ void SongList::SetTopRow(int row) {
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(row));
 }
 
+int SongList::VisibleRows() const {
+    RECT client{};
+    GetClientRect(list_, &client);
+    return brelvix::VisibleRows(client.bottom, static_cast<int>(Send(LB_GETITEMHEIGHT)));
+}
+
 void SongList::Fill(const SongCollection& songs) {
     Empty();
-    // A long list is filled without a repaint per row.
-    Send(WM_SETREDRAW, FALSE);
-    Send(LB_INITSTORAGE, static_cast<WPARAM>(songs.Count()), songs.Count() * 64);
+    std::vector<std::wstring> titles;
+    titles.reserve(static_cast<std::size_t>(songs.Count()));
     for (int n = 1; n <= songs.Count(); ++n) {
         std::wstring title = songs.TitleAt(n);
         if (!title.empty()) {
-            Append(title);
+            titles.push_back(std::move(title));
         }
+    }
+    AppendAll(titles);
+}
+
+int SongList::AppendAll(const std::vector<std::wstring>& titles) {
+    // A long list is filled without a repaint per row.
+    Send(WM_SETREDRAW, FALSE);
+    Send(LB_INITSTORAGE, titles.size(), static_cast<LPARAM>(titles.size() * 64));
+    int row = Count() - 1;
+    for (const auto& title : titles) {
+        row = Append(title);
     }
     Send(WM_SETREDRAW, TRUE);
     InvalidateRect(list_, nullptr, TRUE);
+    UpdateWindow(list_); // drawn before any message about them covers the dialog
+    return row;
 }
 
 int SongList::Append(const std::wstring& title) {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace brelvix {
 
@@ -23,11 +24,15 @@ class SongList {
     std::wstring Text(int row) const;
     int TopRow() const;
     void SetTopRow(int row);
+    // The rows in view at once, from the list's inside and its row height.
+    int VisibleRows() const;
 
     // One row per title that is not empty, in list order.
     void Fill(const SongCollection& songs);
     // Returns the new row.
     int Append(const std::wstring& title);
+    // Many rows with one repaint; returns the last new row.
+    int AppendAll(const std::vector<std::wstring>& titles);
     void Remove(int row);
     // The row's text goes to row `to`; the rows between close up.
     void Move(int from, int to);

@@ -73,4 +73,16 @@ FileQueries& SystemFileQueries() {
     return files;
 }
 
+std::vector<std::wstring> DroppedFiles(HDROP drop) {
+    std::vector<std::wstring> paths;
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(std::move(path));
+    }
+    DragFinish(drop);
+    return paths;
+}
+
 } // namespace brelvix

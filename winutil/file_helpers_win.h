@@ -4,8 +4,13 @@
 
 #include "base/file_queries.h"
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brelvix {
 
@@ -24,6 +29,9 @@ std::wstring GetShortPath(const std::wstring& path);
 // Upper case as Windows compares file names, in every script: "Песня" and
 // "ПЕСНЯ" fold to the same text.
 std::wstring FoldFileNameCase(std::wstring_view name);
+
+// The paths of a drop, whole however long; the drop is finished with.
+std::vector<std::wstring> DroppedFiles(HDROP drop);
 
 // The helpers above, for the play-list code.
 FileQueries& SystemFileQueries();

@@ -50,6 +50,11 @@ struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+// CreateFile fails with INVALID_HANDLE_VALUE, not with a null handle.
+struct FileHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
 struct FindHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { FindClose(h); }
@@ -65,6 +70,7 @@ struct MemoryDcTraits {
 
 using RegKey = UniqueResource<HKEY, RegKeyTraits>;
 using KernelHandle = UniqueResource<HANDLE, KernelHandleTraits>;
+using FileHandle = UniqueResource<HANDLE, FileHandleTraits>;
 using FindHandle = UniqueResource<HANDLE, FindHandleTraits>;
 using GdiObject = UniqueResource<HGDIOBJ, GdiObjectTraits>;
 using MemoryDc = UniqueResource<HDC, MemoryDcTraits>;

@@ -5,8 +5,14 @@
 
 namespace brelvix {
 
-// The system's answer; where the system call does not answer (Wine), the
-// user's "ScreenSaverIsSecure" setting under Control Panel\Desktop.
+// The keys under HKEY_CURRENT_USER that hold the value, and its name.
+inline constexpr wchar_t kPolicyControlPanel[] =
+    L"Software\\Policies\\Microsoft\\Windows\\Control Panel";
+inline constexpr wchar_t kUserControlPanel[] = L"Control Panel";
+inline constexpr wchar_t kSecureValueName[] = L"ScreenSaverIsSecure";
+
+// Asks group policy, the system and the user's setting, in the order of
+// DecideSecureSaver (secure_saver.h).
 bool ScreenSaverIsSecure();
 
 } // namespace brelvix

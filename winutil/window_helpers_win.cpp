@@ -1,5 +1,8 @@
 #include "winutil/window_helpers_win.h"
 
+#include <cwchar>
+#include <iterator>
+
 namespace brelvix {
 namespace {
 
@@ -8,7 +11,20 @@ void InsertAtEnd(HMENU menu, MENUITEMINFOW& item) {
     InsertMenuItemW(menu, count < 0 ? 0 : static_cast<UINT>(count), TRUE, &item);
 }
 
+BOOL CALLBACK CloseIfDialog(HWND wnd, LPARAM) {
+    wchar_t className[16] = {};
+    GetClassNameW(wnd, className, static_cast<int>(std::size(className)));
+    if (wcscmp(className, L"#32770") == 0) {
+        PostMessageW(wnd, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
 } // namespace
+
+void CloseThreadDialogs() {
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfDialog, 0);
+}
 
 void DragForm(HWND wnd) {
     ReleaseCapture();

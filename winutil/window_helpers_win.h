@@ -16,6 +16,10 @@ void DragForm(HWND wnd);
 // Above every window that is not top-most; position and size kept.
 void SetTopMost(HWND wnd);
 
+// Asks every dialog box of the calling thread (message boxes among them) to
+// close as Esc would, so that the modal loops they run return.
+void CloseThreadDialogs();
+
 // One replaced window procedure. Hooking again before unhooking changes
 // nothing, so the replacement never ends up calling itself; the hook takes
 // itself off when its window is destroyed.

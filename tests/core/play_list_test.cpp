@@ -191,13 +191,21 @@ TEST(PlayListOrder, MovesRemovalsAndScrolling) {
     for (const auto& [removed, rows, next] : removals) {
         EXPECT_EQ(RowAfterRemove(removed, rows), next) << removed << "/" << rows;
     }
-    const std::tuple<int, int, int> adds[] = {{9, 0, 0}, {10, 0, 1}, {25, 3, 16}};
-    for (const auto& [row, top, newTop] : adds) {
-        EXPECT_EQ(TopRowAfterAdd(row, top), newTop) << row;
+    // 10 rows of Wine's default font, 9 of today's, 1 in a list lower than a row.
+    const std::tuple<int, int, int> heights[] = {
+        {130, 13, 10}, {126, 14, 9}, {8, 13, 1}, {0, 0, 1}};
+    for (const auto& [client, row, rows] : heights) {
+        EXPECT_EQ(VisibleRows(client, row), rows) << client << "/" << row;
     }
-    const std::tuple<int, int, int> moves[] = {{5, 14, 5}, {5, 15, 6}, {5, 4, 4}, {5, 5, 5}};
-    for (const auto& [top, row, newTop] : moves) {
-        EXPECT_EQ(TopRowAfterMove(top, row), newTop) << top << " " << row;
+    const std::tuple<int, int, int, int> adds[] = {
+        {9, 0, 10, 0}, {10, 0, 10, 1}, {9, 0, 9, 1}, {12, 3, 9, 4}, {25, 3, 10, 16}};
+    for (const auto& [row, top, rows, newTop] : adds) {
+        EXPECT_EQ(TopRowAfterAdd(row, top, rows), newTop) << row << " of " << rows;
+    }
+    const std::tuple<int, int, int, int> moves[] = {
+        {5, 14, 10, 5}, {5, 15, 10, 6}, {5, 14, 9, 6}, {5, 4, 10, 4}, {5, 5, 9, 5}};
+    for (const auto& [top, row, rows, newTop] : moves) {
+        EXPECT_EQ(TopRowAfterMove(top, row, rows), newTop) << top << " " << row << " of " << rows;
     }
 }
 

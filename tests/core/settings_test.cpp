@@ -23,6 +23,22 @@ TEST(ParseBool, ReadsWordsDigitsAndNumbers) {
     }
 }
 
+// A saver that locks the desktop covers the screen with the options as
+// stored; the setup dialog still shows the usable screen chosen.
+TEST(LoadOptions, TheLockedSaverCoversTheScreenWhateverUsableScreenHolds) {
+    MemoryStore store;
+    for (bool locked : {false, true}) {
+        Options opt = LoadOptions(store, locked);
+        EXPECT_EQ(opt.UsableScreen, !locked);
+        EXPECT_EQ(opt.BlackScreen, locked) << "stored default";
+    }
+    store.Set(kSectionSetting, L"UsableScreen", L"True");
+    store.Set(kSectionSetting, L"MouseMove", L"1");
+    EXPECT_TRUE(LoadOptions(store, true).MouseMove);
+    EXPECT_FALSE(LoadOptions(store, false).MouseMove);
+    EXPECT_EQ(store.Read(kSectionSetting, L"UsableScreen", L""), L"True");
+}
+
 SavedChoices Choices(bool usable, bool changed, const Lines& paths) {
     return {{usable, true, true}, paths.empty() ? L"" : paths.back(), changed, paths};
 }

@@ -25,32 +25,13 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
+# One dummy device whose screen holds two monitors side by side.
 cat >"$work/xorg.conf" <<'CONF'
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-    Option "AutoAddGPU" "false"
-EndSection
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 65536
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0-1000.0
-    VertRefresh 5.0-200.0
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Modes "1024x768"
-        Virtual 1824 768
-    EndSubSection
-EndSection
+Section "ServerFlags" Option "AutoAddDevices" "false" Option "AutoAddGPU" "false" EndSection
+Section "Device" Identifier "dummy" Driver "dummy" VideoRam 65536 EndSection
+Section "Monitor" Identifier "monitor" HorizSync 5.0-1000.0 VertRefresh 5.0-200.0 EndSection
+Section "Screen" Identifier "screen" Device "dummy" Monitor "monitor" DefaultDepth 24
+    SubSection "Display" Depth 24 Modes "1024x768" Virtual 1824 768 EndSubSection EndSection
 CONF
 
 # The server takes a free display itself and writes its number to the file.

@@ -81,7 +81,10 @@ bool PointerShows() {
 // The About box of a right press at the top-left corner of at, once it shows.
 HWND AboutBox(RECT at) {
     ClickAt({at.left, at.top}, true);
-    return WaitForBox(L"About");
+    HWND box = WaitForBox(L"About");
+    // The box is made hidden and filled before it shows.
+    WaitUntil([&] { return IsWindowVisible(box); }, 5000);
+    return box;
 }
 
 // For the length of a test the shell's "mailto" handler is a command that
@@ -101,6 +104,21 @@ struct MailHandler {
     wchar_t old[512] = {};
     TempFolder folder;
     std::wstring file = folder.File(L"mailto.txt");
+};
+
+// A window of this test program that takes the foreground from the saver,
+// as a program that a hot key starts would.
+class ForegroundTaker {
+  public:
+    ForegroundTaker() { SetForegroundWindow(wnd_); }
+    ~ForegroundTaker() { DestroyWindow(wnd_); }
+    ForegroundTaker(const ForegroundTaker&) = delete;
+    ForegroundTaker& operator=(const ForegroundTaker&) = delete;
+    bool Took() const { return GetForegroundWindow() == wnd_; }
+
+  private:
+    HWND wnd_ = CreateWindowExW(0, L"Static", L"Taker", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                300, 200, nullptr, nullptr, nullptr, nullptr);
 };
 
 TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) {
@@ -158,6 +176,14 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     };
     Pause(0.3); // its own first paint, before the colour goes on
     paint(RGB(255, 0, 255));
+    // The patch is on the screen before the saver takes its picture.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            SetWindowPos(patch, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            paint(RGB(255, 0, 255));
+            return ScreenCapture().At(760, 610) == RGB(255, 0, 255);
+        },
+        5000));
     AddTunes(1, 3);
     for (auto [key, value] :
          {std::pair{L"UsableScreen", L"0"}, {L"BlackScreen", L"False"}, {L"Mute", L"True"}}) {
@@ -167,12 +193,14 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     EXPECT_LT(ProgramCpuOver(2), 0.25) << "the saver sleeps between its passes";
     paint(RGB(0, 255, 255));
     POINT at{};
-    ScreenCapture shot = Shot(at);
-    shot.Save(L"full-screen-desktop.bmp");
-    EXPECT_EQ(shot.At(760, 610), RGB(255, 0, 255));
-    EXPECT_EQ(shot.At(at.x + 328, at.y + 80), White); // the knob at its design position
-    EXPECT_EQ(shot.At(at.x + 336, at.y + 80), Black);
-    EXPECT_GT(shot.Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
+    std::optional<ScreenCapture> shot;
+    // The knob at its design position, once the bar has drawn it.
+    EXPECT_TRUE(
+        WaitUntil([&] { return (shot = Shot(at))->At(at.x + 328, at.y + 80) == White; }, 3000));
+    shot->Save(L"full-screen-desktop.bmp");
+    EXPECT_EQ(shot->At(760, 610), RGB(255, 0, 255));
+    EXPECT_EQ(shot->At(at.x + 336, at.y + 80), Black);
+    EXPECT_GT(shot->Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
     EXPECT_EQ(Read(L"MusicFile"), L"") << "nothing plays";
     DestroyWindow(patch);
     // Pressing Shift or Ctrl is itself a key that ends the saver, so the
@@ -266,12 +294,14 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
     box = AboutBox({100, 700, 0, 0});
     ULONGLONG shown = GetTickCount64();
     EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    // The title line, the hint, and a blank line.
-    EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73),
-              std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r");
+    // The title line, the hint, and a blank line, once the box has filled in its text.
+    std::wstring top = std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r";
+    EXPECT_TRUE(WaitUntil(
+        [&] { return TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73) == top; }, 2000));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));
     EXPECT_NEAR(static_cast<double>(GetTickCount64() - shown), 10000, 500);
-    EXPECT_FALSE(PointerShows()) << "hidden again";
+    // The saver hides the pointer just after the box has gone.
+    EXPECT_TRUE(WaitUntil([] { return !PointerShows(); }, 2000)) << "hidden again";
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
@@ -290,48 +320,21 @@ RECT VirtualScreen() {
             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-// A window of one colour: content a monitor's desktop shows.
-class Patch {
-  public:
-    Patch(RECT r, COLORREF colour) {
-        static const ATOM patchClass = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-                if (msg != WM_ERASEBKGND) {
-                    return DefWindowProcW(wnd, msg, wParam, lParam);
-                }
-                RECT all{};
-                GetClientRect(wnd, &all);
-                auto fill = static_cast<COLORREF>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-                FillSolid(reinterpret_cast<HDC>(wParam), all, fill);
-                return 1;
-            };
-            wc.lpszClassName = L"BrelvixPatch";
-            return RegisterClassW(&wc);
-        }();
-        wnd_ =
-            CreateWindowExW(0, MAKEINTATOM(patchClass), L"", WS_POPUP, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
-        SetWindowLongPtrW(wnd_, GWLP_USERDATA, colour);
-        ShowWindow(wnd_, SW_SHOWNOACTIVATE);
-        UpdateWindow(wnd_);
-    }
-    ~Patch() { DestroyWindow(wnd_); }
+// A white window: content that a monitor's desktop shows.
+struct Patch {
+    explicit Patch(const RECT& r)
+        : wnd(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, r.left,
+                              r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr,
+                              nullptr)) {}
+    ~Patch() { DestroyWindow(wnd); }
     Patch(const Patch&) = delete;
     Patch& operator=(const Patch&) = delete;
-
-  private:
-    HWND wnd_;
+    HWND wnd;
 };
 
 // Away from the bar, which starts in the primary's middle and wanders down
 // and right.
 constexpr RECT kOnSecond{-700, 300, -500, 500}, kOnPrimary{60, 600, 260, 740};
-const COLORREF Red = RGB(255, 0, 0), Blue = RGB(0, 0, 255);
-
-int Area(const RECT& r) {
-    return (r.right - r.left) * (r.bottom - r.top);
-}
 
 TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeepsToThePrimary) {
     if (!MonitorRun("two")) {
@@ -341,10 +344,10 @@ TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeeps
     Set(L"UsableScreen", L"False");
     Set(L"Mute", L"True");
     for (const wchar_t* black : {L"False", L"True"}) {
-        std::optional<Patch> second(std::in_place, kOnSecond, Red);
-        std::optional<Patch> primary(std::in_place, kOnPrimary, Blue);
+        std::optional<Patch> second(std::in_place, kOnSecond);
+        std::optional<Patch> primary(std::in_place, kOnPrimary);
         ASSERT_TRUE(
-            WaitUntil([] { return ScreenCapture(VirtualScreen()).At(-600, 400) == Red; }, 5000));
+            WaitUntil([] { return ScreenCapture(VirtualScreen()).At(-600, 400) == White; }, 5000));
         Set(L"BlackScreen", black);
         Start();
         RECT cover{}, screens = VirtualScreen();
@@ -359,8 +362,8 @@ TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeeps
         ScreenCapture all(screens);
         all.Save(*black == L'T' ? L"monitors-black.bmp" : L"monitors-snapshot.bmp");
         bool snapshot = *black == L'F';
-        EXPECT_EQ(all.Count(kOnSecond, snapshot ? Red : Black), Area(kOnSecond)) << black;
-        EXPECT_EQ(all.Count(kOnPrimary, snapshot ? Blue : Black), Area(kOnPrimary)) << black;
+        EXPECT_EQ(all.Count(kOnSecond, snapshot ? White : Black), 40000) << black;
+        EXPECT_EQ(all.Count(kOnPrimary, snapshot ? White : Black), 28000) << black;
         EXPECT_GT(all.Count({0, 0, 400, 50}, Yellow), 100) << "the clock on the primary";
         EXPECT_EQ(all.Count({-800, 0, 0, 100}, Yellow), 0);
         for (int look = 0; look < 10; ++look, Pause(0.1)) {
@@ -381,11 +384,11 @@ TEST_F(SaverRun, ACoverFollowsAMonitorPluggedInWhileItRunsBlackWhereItHasNoPictu
     Set(L"UsableScreen", L"False");
     Set(L"Mute", L"True");
     Set(L"BlackScreen", L"False");
-    std::optional<Patch> primary(std::in_place, kOnPrimary, Blue);
+    std::optional<Patch> primary(std::in_place, kOnPrimary);
     // Off every screen until the new monitor comes: content there that only
     // an uncovered desktop would show.
-    Patch second(kOnSecond, Red);
-    ASSERT_TRUE(WaitUntil([] { return ScreenCapture().At(160, 670) == Blue; }, 5000));
+    Patch second(kOnSecond);
+    ASSERT_TRUE(WaitUntil([] { return ScreenCapture().At(160, 670) == White; }, 5000));
     Start();
     primary.reset();
     ASSERT_TRUE(WaitUntil([] { return GetSystemMetrics(SM_CMONITORS) == 2; }, 60000));
@@ -402,13 +405,59 @@ TEST_F(SaverRun, ACoverFollowsAMonitorPluggedInWhileItRunsBlackWhereItHasNoPictu
         3000))
         << "black where the snapshot has no picture";
     all->Save(L"monitors-display-change.bmp");
-    EXPECT_EQ(all->Count(kOnPrimary, Blue), Area(kOnPrimary)) << "the snapshot where it was";
+    EXPECT_EQ(all->Count(kOnPrimary, White), 28000) << "the snapshot where it was";
     auto clock = [] { return ScreenCapture().Count({0, 0, 400, 50}, Yellow) > 100; };
     EXPECT_TRUE(WaitUntil(clock, 3000)) << "the clock at the primary's corner";
     // Straight to the cover: without a window manager, Wine may leave the
     // focus with this program's patch once the layout has changed.
     PostMessageW(Cover(), WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_TRUE(EndsWithin(5000));
+}
+
+TEST_F(SaverRun, GroupPolicyAloneLocksTheSaverWhichThenCoversTheUsableScreenAndEndsOnF1) {
+    SecureSaverSetting policy(L"1", kPolicyControlPanel);
+    Set(L"UsableScreen", L"True");
+    Start();
+    RECT cover{};
+    ASSERT_TRUE(GetWindowRect(Cover(), &cover));
+    EXPECT_EQ(cover.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(cover.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+    EXPECT_EQ(cover.right - cover.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(cover.bottom - cover.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    PressKey(VK_F1);
+    EXPECT_TRUE(EndsWithin(5000)) << "no setup dialog on the unlocked desktop";
+    EXPECT_EQ(Read(L"UsableScreen"), L"True");
+}
+
+TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrItsBoxes) {
+    paths_.push_back(songs_.Write(L"Broken song.wav", std::string(3000, 'Z')));
+    fresh_.StoreList(paths_);
+    Set(L"UsableScreen", L"False");
+    enum Up { CoverAlone, HintBox, ErrorBox };
+    // Starts the saver with that up; returns the cover or the box.
+    auto bringUp = [&](Up up) -> HWND {
+        Set(L"Mute", up == ErrorBox ? L"False" : L"True");
+        saver_.emplace(L"/S");
+        if (up == ErrorBox) {
+            return WaitForBox(L"Brelvix", 30000);
+        }
+        if (!WaitUntil([&] { return Bar() != nullptr; }, 30000)) {
+            return nullptr;
+        }
+        return up == HintBox ? AboutBox({100, 700, 0, 0}) : Cover();
+    };
+    for (const wchar_t* locked : {L"1", L"0"}) {
+        SecureSaverSetting secure(locked);
+        for (Up up : {CoverAlone, HintBox, ErrorBox}) {
+            HWND shown = bringUp(up);
+            ASSERT_TRUE(WaitUntil([&] { return shown && GetForegroundWindow() == shown; }, 5000))
+                << "the saver holds the foreground, up " << up;
+            ForegroundTaker other;
+            EXPECT_TRUE(other.Took()) << up;
+            EXPECT_EQ(EndsWithin(1000), *locked == L'1') << "locked " << locked << ", up " << up;
+            EXPECT_EQ(IsWindow(shown) != FALSE, *locked == L'0') << up;
+        }
+    }
 }
 
 } // namespace

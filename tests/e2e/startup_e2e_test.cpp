@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <optional>
 #include <tuple>
 
@@ -82,21 +84,32 @@ TEST(Startup, SingleInstanceRules) {
     }
 }
 
+// The list of a broken host, which claims its entries are longer than any
+// memory could hold.
+LRESULT CALLBACK EndlessEntries(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+    return msg == CB_GETLBTEXTLEN ? LRESULT{1} << 40 : DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
 TEST(Preview, ItRunsWhileTheHostChoosesItBesideASaverAndEndsWithinASecondOfAChange) {
     FreshProgramStore fresh;
-    enum Ending { ChooseAnother, TakeWindowAway, ByItself };
+    enum Ending { ChooseAnother, TakeWindowAway, ByItself, HostLies };
     // the host's list, with the second entry chosen; the preview's size
     const std::tuple<std::vector<std::wstring>, SIZE, Ending> hosts[] = {
         {{L"Blank", L"BRELVIX"}, {152, 112}, ChooseAnother},
         {{L"Blank", L"Brelvix"}, {152, 112}, TakeWindowAway},
         {{L"Blank", L"Brelvix"}, {1, 1}, TakeWindowAway},
         {{L"Blank", L"Brelvix"}, {0, 0}, TakeWindowAway},
-        {{}, {152, 112}, ByItself}};
+        {{}, {152, 112}, ByItself},
+        {{L"Blank", L"Brelvix"}, {152, 112}, HostLies}};
     auto activeSetup = [&] { return fresh.Store().Read(kSectionSetting, L"ActiveSetup", L""); };
     for (const auto& [names, size, ending] : hosts) {
         StandInHost host(size, names, 1);
+        if (ending == HostLies) {
+            SetWindowSubclass(host.combo, EndlessEntries, 0, 0);
+        }
         Scr preview(host.Switch());
-        if (ending != ByItself) {
+        if (ending < ByItself) {
             ASSERT_TRUE(WaitUntil([&] { return L"/p " + activeSetup() == host.Switch(); }, 30000));
             EXPECT_FALSE(preview.WaitForExit(1000)) << "the host lists it";
         }
@@ -108,7 +121,8 @@ TEST(Preview, ItRunsWhileTheHostChoosesItBesideASaverAndEndsWithinASecondOfAChan
         } else if (ending == TakeWindowAway) {
             DestroyWindow(host.preview);
         }
-        EXPECT_TRUE(preview.WaitForExit(ending == ByItself ? 30000 : 1000)) << ending << size.cx;
+        EXPECT_TRUE(preview.WaitForExit(ending >= ByItself ? 30000 : 1000)) << ending << size.cx;
+        EXPECT_EQ(preview.ExitCode(), 0u) << ending;
         EXPECT_EQ(activeSetup(), L"0");
     }
 }

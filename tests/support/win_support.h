@@ -7,9 +7,14 @@
 #include "winutil/handles_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/registry_store_win.h"
+#include "winutil/secure_saver_win.h"
 #include "winutil/window_win.h"
 
+#include <shlobj.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -113,17 +118,21 @@ class ProgramStateScope {
     ProgramState saved_ = Program();
 };
 
-// "ScreenSaverIsSecure" for the length of a test (Wine does not answer
-// SPI_GETSCREENSAVESECURE, so the program reads this value there).
+// "ScreenSaverIsSecure" for the length of a test, the user's own or, with
+// kPolicyControlPanel, group policy's (Wine does not answer
+// SPI_GETSCREENSAVESECURE, so the program reads these values there).
 class SecureSaverSetting {
   public:
-    explicit SecureSaverSetting(const wchar_t* value) {
-        store_.Write(L"Desktop", L"ScreenSaverIsSecure", value);
+    explicit SecureSaverSetting(const wchar_t* value, const wchar_t* where = kUserControlPanel)
+        : store_(where) {
+        store_.Write(L"Desktop", kSecureValueName, value);
     }
-    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", L"ScreenSaverIsSecure"); }
+    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", kSecureValueName); }
+    SecureSaverSetting(const SecureSaverSetting&) = delete;
+    SecureSaverSetting& operator=(const SecureSaverSetting&) = delete;
 
   private:
-    RegistryStore store_{L"Control Panel"};
+    RegistryStore store_;
 };
 
 // Pumps messages until the condition holds or timeoutMs passes.
@@ -140,10 +149,11 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 // A dialog box (class "#32770") with this caption once it shows, or nullptr.
+// A box is found before it is laid out; its buttons are in place once it is visible.
 inline HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000) {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; }, timeoutMs);
-    return box;
+    auto shown = [&] { return (box = FindWindowW(L"#32770", caption)) && IsWindowVisible(box); };
+    return WaitUntil(shown, timeoutMs) ? box : nullptr;
 }
 
 // The window's text; a message box's text is its control 0xFFFF's.
@@ -214,16 +224,25 @@ class Scr {
 
 // Processor seconds the running Brelvix.scr processes use over the next
 // seconds. Wine gives no times of another process, so they are read from the
-// host kernel's account of its processes, through Wine's drive Z:.
+// host kernel's account of its processes, through Wine's drive Z:. Only those
+// of this run's Wine prefix count: other runs on the machine have their own.
 inline double ProgramCpuOver(double seconds) {
-    auto ticks = [] {
+    const char* prefix = std::getenv("WINEPREFIX");
+    std::string setting = "WINEPREFIX=" + std::string(prefix ? prefix : "") + '\0';
+    auto inPrefix = [&](const std::filesystem::path& process) {
+        std::ifstream environment(process / L"environ", std::ios::binary);
+        std::string variables{std::istreambuf_iterator<char>(environment), {}};
+        return variables.find(setting) != std::string::npos;
+    };
+    auto ticks = [&] {
         long sum = 0;
         std::error_code ignored;
         for (const auto& entry : std::filesystem::directory_iterator(L"Z:\\proc", ignored)) {
             std::string stat;
             std::getline(std::ifstream(entry.path() / L"stat"), stat);
             std::size_t name = stat.find(" (Brelvix.scr) ");
-            std::istringstream after(name == std::string::npos ? "" : stat.substr(name + 15));
+            bool ours = name != std::string::npos && inPrefix(entry.path());
+            std::istringstream after(ours ? stat.substr(name + 15) : "");
             std::vector<std::string> f{std::istream_iterator<std::string>(after), {}};
             // Fields 14 and 15, the user and kernel ticks, of a live process.
             sum += f.size() > 12 && f[0] != "Z" ? std::stol(f[11]) + std::stol(f[12]) : 0;
@@ -277,6 +296,24 @@ inline void DragMouse(POINT from, POINT to) {
         SendAll({MouseInput(MOUSEEVENTF_MOVE, at)});
     }
     SendAll({MouseInput(MOUSEEVENTF_LEFTUP, to)});
+}
+
+// What Explorer hands a window it drops on: the paths after a DROPFILES
+// header, each NUL-ended, then one more NUL.
+inline HGLOBAL DropOf(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const auto& path : paths) {
+        list += path + L'\0';
+    }
+    list += L'\0';
+    std::size_t bytes = list.size() * sizeof(wchar_t);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::memcpy(header + 1, list.data(), bytes);
+    GlobalUnlock(drop);
+    return drop;
 }
 
 // The primary monitor (or another area of the screen) at one moment; pixels

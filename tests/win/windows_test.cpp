@@ -1,21 +1,28 @@
 // The program's windows on real windows: the status bar at the screen's own
-// density and the replaced window procedures.
+// density, the replaced window procedures, the About box's pointer and a
+// setup dialog that cannot be made.
+#include "about/about_box_win.h"
+#include "app/setup_mode_win.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
 #include "music/print_time_win.h"
+#include "resources/resource_ids.h"
 #include "saver/saver_window_win.h"
 #include "saver/session_window_proc_win.h"
 #include "saver/work_area_win.h"
 #include "setup/setup_dialog_win.h"
 #include "setup/setup_layout.h"
 #include "statusbar/status_bar_win.h"
+#include "winutil/mouse_pointer_win.h"
 
 #include "win_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <thread>
 
 namespace brelvix {
 namespace {
@@ -184,6 +191,107 @@ TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
     }
     UnhookSessionWindow(next);
     DestroyWindow(next);
+}
+
+std::vector<bool> g_handShown;
+
+// Runs inside the box's own loop: the pointer over a link, the text, the other link.
+void CALLBACK PointAcrossTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowW(L"#32770", L"About");
+    for (int id : {IDC_LBLMAILTO, IDC_LBLABOUT, IDC_LBLWEB}) {
+        RECT at = OnScreen(GetDlgItem(box, id), {3, 3, 0, 0});
+        SendAll({MouseInput(MOUSEEVENTF_MOVE, {at.left, at.top})});
+        Pause(0.2);
+        g_handShown.push_back(GetCursor() == HandCursor());
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(AboutBox, TheHandShowsOverTheLinksOnly) {
+    ProgramStateScope state;
+    SetTimer(nullptr, 0, 300, PointAcrossTheBox);
+    ShowSetupAbout(nullptr);
+    EXPECT_EQ(g_handShown, (std::vector<bool>{true, false, true}));
+}
+
+std::wstring g_said;
+
+// The program's forms cannot be made; a message box is read and answered.
+LRESULT CALLBACK RefuseForms(int code, WPARAM wParam, LPARAM lParam) {
+    auto wnd = reinterpret_cast<HWND>(wParam);
+    wchar_t name[32] = {};
+    GetClassNameW(wnd, name, static_cast<int>(std::size(name)));
+    if (code == HCBT_CREATEWND && std::wstring(name) == kFormClassName) {
+        return 1;
+    }
+    if (code == HCBT_ACTIVATE && std::wstring(name) == L"#32770") {
+        g_said = TextOf(GetDlgItem(wnd, 0xFFFF));
+        PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ends a setup loop that would otherwise wait for good.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    Program().EndSaver = true;
+}
+
+TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
+    ProgramStateScope state;
+    FreshProgramStore fresh;
+    HWND host = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+    HWND page =
+        CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    std::wstring command = L"/C:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page));
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseForms, nullptr, GetCurrentThreadId());
+    UINT_PTR giveUp = SetTimer(nullptr, 0, 10000, GiveUp);
+    ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(RunSetupMode(command, true));
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "no wait for an end that never comes";
+    KillTimer(nullptr, giveUp);
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    EXPECT_EQ(g_said.rfind(L"The setup dialog could not be opened", 0), 0u) << g_said;
+    DestroyWindow(host);
+}
+
+TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
+    ProgramStateScope state;
+    FreshProgramStore store;
+    Program().TwipsX = Program().TwipsY = 15;
+    TempFolder dropped;
+    std::filesystem::create_directory(dropped.File(L"Sub"));
+    for (const wchar_t* name : {L"b.MP3", L"a.wav", L"Sub\\c.mid", L"notes.txt"}) {
+        dropped.Write(name, "x");
+    }
+    ASSERT_TRUE(fsetup().Load());
+    EXPECT_TRUE(GetWindowLongPtrW(fsetup().Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    std::wstring message;
+    // The message box holds the dialog's thread; another thread answers it.
+    std::thread answer([&] {
+        HWND box = WaitForBox(L"Brelvix");
+        message = TextOf(GetDlgItem(box, 0xFFFF));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(fsetup().Handle(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DropOf(
+                     {dropped.File(L""), dropped.File(L"notes.txt"), dropped.File(L"a.wav")})),
+                 0);
+    answer.join();
+    EXPECT_EQ(message, L"3 songs added to the play-list.\r1 was in it already.\r1 was left out: "
+                       L"missing, not a song, or a web address.");
+    HWND list = GetDlgItem(fsetup().Handle(), kIdList);
+    std::vector<std::wstring> rows;
+    for (int r = 0; r < SendMessageW(list, LB_GETCOUNT, 0, 0); ++r) {
+        wchar_t text[64] = {};
+        SendMessageW(list, LB_GETTEXT, r, reinterpret_cast<LPARAM>(text));
+        rows.push_back(text);
+    }
+    EXPECT_EQ(rows, (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    fsetup().Unload();
+    Music().PlayList.Clear();
 }
 
 } // namespace

@@ -1,0 +1,246 @@
+// Songs from play-list files and folder trees: how the files are read, where
+// their entries point, the order a tree is walked in and what is counted.
+#include "setup/play_list_file.h"
+#include "setup/song_gathering.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace brelvix {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+std::wstring Latin1(std::string_view bytes) {
+    std::wstring text;
+    for (char c : bytes) {
+        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
+TEST(PlayListFile, FormatsAndSongsByExtensionInAnyCase) {
+    EXPECT_EQ(PlayListFormatOf(L"C:\\a.M3U"), PlayListFormat::M3u);
+    EXPECT_EQ(PlayListFormatOf(L"C:\\a.m3U8"), PlayListFormat::M3u8);
+    EXPECT_EQ(PlayListFormatOf(L"C:\\a.Pls"), PlayListFormat::Pls);
+    EXPECT_EQ(PlayListFormatOf(L"C:\\m3u\\a.txt"), PlayListFormat::None);
+    EXPECT_TRUE(IsSongFile(L"a.Mp3") && IsSongFile(L"b.MID") && IsSongFile(L"c.wAv"));
+    EXPECT_FALSE(IsSongFile(L"C:\\x.mp3\\cover.jpg") || IsSongFile(L"mp3"));
+}
+
+TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        PlayListFormat format;
+        std::wstring text;
+    } cases[] = {
+        {"m3u8 without mark", "\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
+        {"m3u8 with mark", "\xEF\xBB\xBF\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
+        {"m3u in ANSI", "\xE0.mp3", PlayListFormat::M3u, L"\u00e0.mp3"},
+        {"m3u with a mark is UTF-8", "\xEF\xBB\xBF\xD0\x9F.mp3", PlayListFormat::M3u,
+         L"\u041f.mp3"},
+        {"pls in ANSI", "\xC3\xA0", PlayListFormat::Pls, L"\u00c3\u00a0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlayListText(c.bytes, c.format, Latin1), c.text) << c.name;
+    }
+}
+
+TEST(PlayListFile, Utf8DecodingReplacesWhatIsNoCharacter) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::wstring text;
+    } cases[] = {
+        {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5",
+         std::wstring(L"\u00e9\u20ac") + (sizeof(wchar_t) == 2 ? L"\xD83C\xDFB5" : L"\U0001F3B5")},
+        {"a lone continuation",
+         "a\x80"
+         "b",
+         L"a\uFFFDb"},
+        {"cut short at the end", "a\xE2\x82", L"a\uFFFD"},
+        {"cut short by a plain byte",
+         "\xE2"
+         "a",
+         L"\uFFFDa"},
+        {"overlong slash", "\xE0\x80\xAF", L"\uFFFD"},
+        {"surrogate", "\xED\xA0\x80", L"\uFFFD"},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", L"\uFFFD"},
+        {"never a lead", "\xC0\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.name;
+    }
+}
+
+TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
+    const struct {
+        const char* name;
+        std::wstring text;
+        PlayListFormat format;
+        Lines entries;
+    } cases[] = {
+        {"m3u, CRLF",
+         L"#EXTM3U\r\n#EXTINF:12,A - B\r\na.mp3\r\n\r\n  b.mp3 \r\n",
+         PlayListFormat::M3u,
+         {L"a.mp3", L"b.mp3"}},
+        {"m3u8, LF, comment, no last end",
+         L"# mine\na.mp3\n\n\t\nc d.wav",
+         PlayListFormat::M3u8,
+         {L"a.mp3", L"c d.wav"}},
+        {"lone CRs", L"a.mp3\rb.mp3\r", PlayListFormat::M3u, {L"a.mp3", L"b.mp3"}},
+        {"pls in the order of its numbers",
+         L"[playlist]\r\nFile2=b.mp3\r\nTitle2=B\r\nfile10=c.mp3\r\nFile1= "
+         L"a.mp3\r\nNumberOfEntries=3\r\n",
+         PlayListFormat::Pls,
+         {L"a.mp3", L"b.mp3", L"c.mp3"}},
+        {"pls keys that are not entries",
+         L"File=x\nFilex=y\nFile-1=z\nFile3=\nLength1=9\nFile99999999999=w",
+         PlayListFormat::Pls,
+         {}},
+        {"empty", L"", PlayListFormat::M3u, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlayListEntries(c.text, c.format), c.entries) << c.name;
+    }
+}
+
+TEST(PlayListFile, EntriesResolveAgainstThePlayListsFolder) {
+    std::wstring deep = L"C:\\" + std::wstring(300, L'd') + L"\\s.mp3";
+    const struct {
+        const wchar_t* entry;
+        const wchar_t* folder;
+        std::wstring path;
+    } cases[] = {
+        {L"s.mp3", L"C:\\Music", L"C:\\Music\\s.mp3"},
+        {L"Sub/s.mp3", L"C:\\Music\\", L"C:\\Music\\Sub\\s.mp3"},
+        {L"..\\s.mp3", L"C:\\Music\\Lists", L"C:\\Music\\Lists\\..\\s.mp3"},
+        {L"D:\\Other\\s.mp3", L"C:\\Music", L"D:\\Other\\s.mp3"},
+        {L"d:/other/s.mp3", L"C:\\Music", L"d:\\other\\s.mp3"},
+        {L"\\Other\\s.mp3", L"E:\\Music", L"E:\\Other\\s.mp3"},
+        {L"\\\\server\\share\\s.mp3", L"C:\\Music", L"\\\\server\\share\\s.mp3"},
+        {L"\\Other\\s.mp3", L"\\\\server\\share\\Music", L"\\\\server\\share\\Other\\s.mp3"},
+        {L"http://radio.example/stream.mp3", L"C:\\Music", L""},
+        {L"file:///C:/s.mp3", L"C:\\Music", L""},
+        {deep.c_str(), L"C:\\Music", deep},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResolveEntry(c.entry, c.folder), c.path) << c.entry;
+    }
+}
+
+// A folder tree in memory: paths ending in "\" are folders, "->" in a name
+// makes a shortcut to what follows.
+class TreeSources : public SongSources {
+  public:
+    explicit TreeSources(Lines paths) {
+        for (auto& path : paths) {
+            std::size_t arrow = path.find(L"->");
+            if (arrow != std::wstring::npos) {
+                links[path.substr(0, arrow)] = path.substr(arrow + 2);
+                path = path.substr(0, arrow);
+            }
+            entries.insert(path);
+        }
+    }
+    std::vector<Item> List(const std::wstring& folder) override {
+        std::vector<Item> items;
+        std::wstring prefix = folder + L"\\";
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) { // any order
+            std::wstring rest =
+                it->substr(0, prefix.size()) == prefix ? it->substr(prefix.size()) : L"";
+            std::size_t slash = rest.find(L'\\');
+            if (!rest.empty() && (slash == std::wstring::npos || slash + 1 == rest.size())) {
+                items.push_back({rest.substr(0, slash), slash != std::wstring::npos});
+            }
+        }
+        return items;
+    }
+    bool IsFolder(const std::wstring& path) override { return entries.count(path + L"\\") > 0; }
+    bool IsFile(const std::wstring& path) override { return entries.count(path) > 0; }
+    std::wstring ShortcutTarget(const std::wstring& path) override {
+        return links.count(path) ? links[path] : L"";
+    }
+    std::optional<std::wstring> PlayListText(const std::wstring& path) override {
+        return texts.count(path) ? std::optional(texts[path]) : std::nullopt;
+    }
+    int Compare(const std::wstring& a, const std::wstring& b) override { return a.compare(b); }
+    std::wstring Identity(const std::wstring& folder) override { return folder; }
+
+    std::set<std::wstring> entries;
+    std::map<std::wstring, std::wstring> links, texts;
+};
+
+struct Gathered {
+    Lines titles;
+    GatherCounts counts;
+};
+
+Gathered Gather(TreeSources& tree, const Lines& chosen, SongCollection list = {}) {
+    SongAdder adder(list);
+    SongGatherer gatherer(tree, adder);
+    for (const auto& path : chosen) {
+        if (!gatherer.Gather(path)) {
+            break;
+        }
+    }
+    return {adder.AddedTitles(), adder.Counts()};
+}
+
+TEST(SongGathering, AFolderGivesItsSongsFirstThenItsSubfolders) {
+    TreeSources tree({L"M\\", L"M\\b\\", L"M\\b\\b1.mp3", L"M\\a\\", L"M\\a\\x\\",
+                      L"M\\a\\x\\x1.mid", L"M\\a\\a1.WAV", L"M\\z.mp3", L"M\\cover.jpg",
+                      L"M\\y.Mp3", L"M\\empty\\"});
+    Gathered got = Gather(tree, {L"M"});
+    EXPECT_EQ(got.titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1"}));
+    EXPECT_EQ(got.counts.skipped, 0) << "a library's other files are no mistakes";
+}
+
+TEST(SongGathering, ShortcutsAreFollowedAndALoopIsWalkedOnce) {
+    TreeSources tree({L"M\\", L"M\\s.mp3", L"M\\A\\", L"M\\A\\up.lnk->M", L"M\\A\\t.lnk->O\\t.wav",
+                      L"O\\", L"O\\t.wav", L"M\\A\\self.lnk->M\\A\\self.lnk", L"M\\A\\gone.lnk"});
+    Gathered got = Gather(tree, {L"M", L"M\\A\\self.lnk", L"M\\A\\gone.lnk"});
+    EXPECT_EQ(got.titles, (Lines{L"s", L"t"}));
+    EXPECT_EQ(got.counts.skipped, 2) << "the chosen shortcuts that lead nowhere";
+}
+
+TEST(SongGathering, APlayListFileAddsWhatItListsAndCountsTheRest) {
+    TreeSources tree({L"L\\", L"L\\list.m3u8", L"L\\a.mp3", L"L\\b.wav", L"L\\notes.txt"});
+    tree.texts[L"L\\list.m3u8"] =
+        L"#EXTM3U\nb.wav\nmissing.mp3\nhttp://x.example/s.mp3\nnotes.txt\na.mp3\na.mp3\n";
+    tree.texts[L"L\\junk.m3u"] = L"\x1\x2\xFFFD";
+    tree.entries.insert(L"L\\junk.m3u");
+    Gathered got = Gather(tree, {L"L\\list.m3u8", L"L\\junk.m3u", L"L\\notes.txt", L"L\\none.pls"});
+    EXPECT_EQ(got.titles, (Lines{L"b", L"a"}));
+    EXPECT_EQ(got.counts.already, 1);
+    EXPECT_EQ(got.counts.skipped, 6)
+        << "missing, URL, not a song, junk, a chosen text, a lost file";
+}
+
+TEST(SongGathering, TheListsOwnTitlesAreDuplicatesAndItsLimitEndsTheWalk) {
+    SongCollection list;
+    list.Add({L"C:\\old\\A.mid", L"A"});
+    Lines tree{L"M\\"};
+    for (int i = 0; i < SongCollection::kMaxEntries + 5; ++i) {
+        tree.push_back(L"M\\s" + std::to_wstring(i) + L".mp3");
+    }
+    tree.push_back(L"M\\a.mp3");
+    TreeSources sources(tree);
+    Gathered got = Gather(sources, {L"M", L"M\\a.mp3"}, list);
+    EXPECT_EQ(got.counts.already, 1);
+    EXPECT_EQ(got.counts.added, SongCollection::kMaxEntries - 1);
+    EXPECT_TRUE(got.counts.limitReached);
+}
+
+TEST(SongGathering, TheSummarySaysEachCountOnce) {
+    EXPECT_EQ(GatherSummary({1, 0, 0, false}), L"1 song added to the play-list.");
+    EXPECT_EQ(
+        GatherSummary({0, 500, 2, true}),
+        L"0 songs added to the play-list.\r500 were in it already.\r2 were left out: missing, "
+        L"not a song, or a web address.\rThe play-list is full: it holds at most 32767 songs.");
+}
+
+} // namespace
+} // namespace brelvix
