@@ -56,6 +56,7 @@ TEST(PlayListFile, Utf8DecodingReplacesWhatIsNoCharacter) {
     } cases[] = {
         {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5",
          std::wstring(L"\u00e9\u20ac") + (sizeof(wchar_t) == 2 ? L"\xD83C\xDFB5" : L"\U0001F3B5")},
+        {"the last of two and three bytes", "\xDF\xBF\xEF\xBF\xBD", L"\u07ff\ufffd"},
         {"a lone continuation",
          "a\x80"
          "b",
@@ -92,7 +93,7 @@ TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
          {L"a.mp3", L"c d.wav"}},
         {"lone CRs", L"a.mp3\rb.mp3\r", PlayListFormat::M3u, {L"a.mp3", L"b.mp3"}},
         {"pls in the order of its numbers",
-         L"[playlist]\r\nFile2=b.mp3\r\nTitle2=B\r\nfile10=c.mp3\r\nFile1= "
+         L"[playlist]\r\nFile9=b.mp3\r\nTitle2=B\r\nfile123456789=c.mp3\r\nFile1= "
          L"a.mp3\r\nNumberOfEntries=3\r\n",
          PlayListFormat::Pls,
          {L"a.mp3", L"b.mp3", L"c.mp3"}},
@@ -190,12 +191,12 @@ Gathered Gather(TreeSources& tree, const Lines& chosen, SongCollection list = {}
 }
 
 TEST(SongGathering, AFolderGivesItsSongsFirstThenItsSubfolders) {
-    TreeSources tree({L"M\\", L"M\\b\\", L"M\\b\\b1.mp3", L"M\\a\\", L"M\\a\\x\\",
+    TreeSources tree({L"M\\", L"M\\.mp3", L"M\\b\\", L"M\\b\\b1.mp3", L"M\\a\\", L"M\\a\\x\\",
                       L"M\\a\\x\\x1.mid", L"M\\a\\a1.WAV", L"M\\z.mp3", L"M\\cover.jpg",
                       L"M\\y.Mp3", L"M\\empty\\"});
     Gathered got = Gather(tree, {L"M"});
     EXPECT_EQ(got.titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1"}));
-    EXPECT_EQ(got.counts.skipped, 0) << "a library's other files are no mistakes";
+    EXPECT_EQ(got.counts.skipped, 1) << "\".mp3\" names no song; covers and notes are no mistakes";
 }
 
 TEST(SongGathering, ShortcutsAreFollowedAndALoopIsWalkedOnce) {
@@ -203,6 +204,7 @@ TEST(SongGathering, ShortcutsAreFollowedAndALoopIsWalkedOnce) {
                       L"O\\", L"O\\t.wav", L"M\\A\\self.lnk->M\\A\\self.lnk", L"M\\A\\gone.lnk"});
     Gathered got = Gather(tree, {L"M", L"M\\A\\self.lnk", L"M\\A\\gone.lnk"});
     EXPECT_EQ(got.titles, (Lines{L"s", L"t"}));
+    EXPECT_EQ(got.counts.already, 0) << "the loop is not walked again";
     EXPECT_EQ(got.counts.skipped, 2) << "the chosen shortcuts that lead nowhere";
 }
 
