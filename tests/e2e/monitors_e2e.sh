@@ -36,7 +36,6 @@ CONF
 
 # The server takes a free display itself and writes its number to the file.
 stop_wine
-: >"$work/display"
 Xorg -displayfd 3 -config "$work/xorg.conf" -noreset -nolisten tcp \
     -logfile "$work/xorg.log" 3>"$work/display" >/dev/null 2>&1 &
 xorg_pid=$!

@@ -73,7 +73,6 @@ wait
 # holds. The bar is found by its navy title band, which starts 4 pixels in.
 run "$1" /S &
 for _ in $(seq 150); do xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1 && break; sleep 0.2; done
-corner=""
 for _ in $(seq 50); do
     import -window root "$shot" 2>/dev/null
     corner=$(convert "$shot" -fill black +opaque 'rgb(0,0,128)' -trim -format '%X %Y' info: 2>/dev/null)

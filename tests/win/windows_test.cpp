@@ -153,8 +153,7 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
     ResetTextState();
     PrintTime(frmSS().Handle(), {0, 0});
     RECT bar{};
-    GetClientRect(fmci().Handle(), &bar);
-    bar = OnScreen(fmci().Handle(), bar);
+    GetWindowRect(fmci().Handle(), &bar); // borderless: its client area
     const COLORREF yellow = RGB(255, 255, 0);
     std::optional<ScreenCapture> shot;
     // Wine shows what was drawn a moment later.
