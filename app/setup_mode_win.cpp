@@ -6,7 +6,6 @@
 #include "music/playlist_win.h"
 #include "setup/setup_dialog_win.h"
 #include "setup/setup_window_proc_win.h"
-#include "winutil/file_helpers_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
 #include "winutil/window_helpers_win.h"
@@ -47,7 +46,7 @@ void StartPreviewSong() {
     ProgramState& p = Program();
     const std::wstring& file = Music().CurrentFile;
     BusyPointer busy;
-    if (FileExists(file) && !p.Opt.Mute) {
+    if (!p.Opt.Mute) {
         p.SongError = StartSong(file, fsetup().Handle(), kSetupAlias);
     }
 }

@@ -61,6 +61,11 @@ struct MusicState {
     std::wstring CurrentFile;
     // Non-empty stored paths read by the last load.
     int LocalSongCount = 0;
+    // Songs that failed one after another since a song last played: once
+    // they make a whole round of the list the music stops.
+    int FailedInARow = 0;
+    // When the device was first seen stopped at the song's end (0: not seen).
+    std::uint64_t StoppedAtEndSinceMs = 0;
 };
 
 MusicState& Music();
@@ -82,10 +87,17 @@ struct MusicPass {
     SongViews views;
     // Shows the hourglass (true) or the arrow (false) while a song is changed.
     std::function<void(bool)> showBusy;
+    // A monotonic clock in milliseconds.
+    std::function<std::uint64_t()> nowMs;
 };
 
-// One pass: after a completion notice the next song in the list (wrapping
-// after the last) is recorded and started; then the position is shown.
+// One pass: once the song is over the next one in the list (wrapping after
+// the last) is recorded and started; then the position is shown. A song is
+// over at its completion notice, at a failure notice, or when its device has
+// stood stopped at its end for over a second without a notice. A song that
+// cannot start (its file gone, open or play refused) is passed over for the
+// next, at most once round the list; when none of them plays the music stops
+// and the views show no song.
 void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias);
 
 } // namespace brelvix

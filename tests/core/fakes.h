@@ -88,6 +88,10 @@ class RecordingSender : public MciSender {
         text = known ? errorTexts[code] : text;
         return known;
     }
+    void DropNotices(std::uintptr_t window) override {
+        commands.push_back(L"(drop notices)");
+        windows.push_back(window);
+    }
 
     std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""
     std::map<std::uint32_t, std::wstring> errorTexts;

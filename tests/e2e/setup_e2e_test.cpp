@@ -259,6 +259,27 @@ TEST_F(SetupRun, TheSongStatusbarItemAndTheHostWindow) {
     DestroyWindow(host);
 }
 
+// A song that ends while Remove's question is up sends its notice then; the
+// row chosen by the answer must play all the same, not the one after it.
+TEST_F(SetupRun, ARemovalAnsweredAfterTheSongEndedPlaysTheChosenRow) {
+    paths_[1] = songs_.File(L"Brezza.mp3");
+    CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), paths_[1].c_str(), FALSE);
+    fresh_.StoreList(paths_);
+    Set(L"MusicFile", paths_[1]);
+    Open();
+    PressKeys({VK_MENU, 'R'});
+    ASSERT_NE(WaitForBox(L"Remove"), nullptr);
+    Pause(3.0); // the 2-s song ends behind the box
+    Answer(L"Remove", IDYES);
+    EXPECT_EQ(Rows(), (Lines{L"Alba", L"Cielo", L"Duna"}));
+    EXPECT_TRUE(WaitUntil([&] { return Read(L"MusicFile") == paths_[2]; }, 5000));
+    EXPECT_FALSE(
+        WaitUntil([&] { return Read(L"MusicFile") != paths_[2] || Selected() != 1; }, 2000))
+        << "Cielo goes on playing";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(Ends());
+}
+
 // The real process killed at random points while OK saves a long list with
 // its first song removed (every key changes): the store holds every song of
 // the old list until the new count is written, and every song of the new one
