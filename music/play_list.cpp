@@ -138,7 +138,7 @@ void ShowPosition(MusicPass& pass, const std::wstring& alias) {
 } // namespace
 
 bool SongCollection::Add(clsItemSong item) {
-    if (Count() >= kMaxEntries || !keys_.insert(fold_(item.Title)).second) {
+    if (item.Title.empty() || Count() >= kMaxEntries || !keys_.insert(fold_(item.Title)).second) {
         return false;
     }
     items_.push_back(std::move(item));
@@ -202,7 +202,9 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     music.PlayList.Clear();
     music.LocalSongCount = 0;
     if (!musicFile.empty() && count == 0) {
-        music.PlayList.Add({musicFile, files.Title(musicFile)});
+        if (!music.PlayList.Add({musicFile, files.Title(musicFile)})) {
+            return;
+        }
         music.CurrentSong = 0;
         music.LocalSongCount = 1;
         music.CurrentFile = musicFile;

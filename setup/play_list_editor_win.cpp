@@ -55,8 +55,10 @@ void PlayListEditor::AddSong(const std::wstring& path) {
                        MB_OK | MB_ICONINFORMATION);
         return;
     }
-    parts_.ListChanged = true;
-    Music().PlayList.Add({path, title});
+    if (!Music().PlayList.Add({path, title})) {
+        return; // no title, no song
+    }
+    Music().ListChanged = true;
     ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow()));
@@ -73,7 +75,7 @@ bool PlayListEditor::StartEdit(HWND button, const wchar_t* question, const wchar
         return false;
     }
     CloseSong(kSetupAlias);
-    parts_.ListChanged = true;
+    Music().ListChanged = true;
     return true;
 }
 
@@ -96,6 +98,8 @@ void PlayListEditor::Clear() {
         return;
     }
     Music().PlayList.Clear();
+    // No row holds the old number now: a song added later and chosen there plays.
+    Music().CurrentSong = -1;
     parts_.list.Empty();
     parts_.strip.Clear();
     parts_.strip.PrintName(L" ");
@@ -121,7 +125,7 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     BusyPointer busy;
     ProgramState& p = Program();
     p.IgnoreListClick = true;
-    parts_.ListChanged = true;
+    Music().ListChanged = true;
     int savedTop = parts_.list.TopRow();
     Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
     Music().LocalSongCount = Music().PlayList.Count();

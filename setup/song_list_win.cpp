@@ -43,10 +43,7 @@ void SongList::Fill(const SongCollection& songs) {
     Send(WM_SETREDRAW, FALSE);
     Send(LB_INITSTORAGE, static_cast<WPARAM>(songs.Count()), songs.Count() * 64);
     for (int n = 1; n <= songs.Count(); ++n) {
-        std::wstring title = songs.TitleAt(n);
-        if (!title.empty()) {
-            Append(title);
-        }
+        Append(songs.TitleAt(n));
     }
     Send(WM_SETREDRAW, TRUE);
     InvalidateRect(list_, nullptr, TRUE);

@@ -35,9 +35,11 @@ class LoadPlayListTest : public ::testing::Test {
 };
 
 TEST_F(LoadPlayListTest, MusicFileInAnyCaseBecomesCurrentOnlyWhereItWasAdded) {
-    Store({L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
+    // Paths with no title are no songs: each row must name its own entry.
+    Store({L"C:\\A\\.mp3", L"C:\\A\\one.mp3", L"C:\\Folder\\", L"C:\\A\\Song.mp3",
+           L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
     store.Set(kSectionSetting, L"MusicFile", L"c:\\music\\three.mp3");
-    Load();
+    EXPECT_EQ(Load(), (Lines{L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3"}));
     EXPECT_EQ(music.CurrentSong, 2);
     EXPECT_EQ(music.CurrentFile, L"c:\\music\\three.mp3");
 

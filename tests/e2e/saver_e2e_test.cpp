@@ -3,6 +3,7 @@
 // settings it writes, and what it shows read from the screen.
 #include "resources/resource_ids.h"
 #include "saver/input_rules.h"
+#include "setup/setup_layout.h"
 #include "win_support.h"
 #include "winutil/graphics_win.h"
 #include "winutil/message_pump_win.h"
@@ -169,7 +170,7 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     };
     Pause(0.3); // its own first paint, before the colour goes on
     paint(RGB(255, 0, 255));
-    AddTunes(1, 3);
+    AddTunes(2, 3);
     for (auto [key, value] :
          {std::pair{L"UsableScreen", L"0"}, {L"BlackScreen", L"False"}, {L"Mute", L"True"}}) {
         Set(key, value);
@@ -193,19 +194,38 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
     PostMessageW(cover, WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(300, 400));
     PostMessageW(cover, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(300, 400));
     EXPECT_FALSE(EndsWithin(800));
-    PressKey(VK_F1);
-    HWND setup = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            return (setup = FindWindowW(kFormClassName, L"Brelvix")) && IsWindowVisible(setup) &&
-                   !Cover();
-        },
-        10000));
-    SetForegroundWindow(setup);
+    // F1, a song removed, Cancel; F1 again and OK: the list the second
+    // dialog shows is the one stored.
+    auto openSetup = [&] {
+        SetForegroundWindow(Cover());
+        PressKey(VK_F1);
+        HWND setup = nullptr;
+        WaitUntil(
+            [&] {
+                return (setup = FindWindowW(kFormClassName, L"Brelvix")) &&
+                       IsWindowVisible(setup) && !Cover();
+            },
+            10000);
+        SetForegroundWindow(setup);
+        Pause(0.2);
+        return setup;
+    };
+    ASSERT_NE(openSetup(), nullptr);
+    PressKeys({VK_MENU, 'R'});
+    ASSERT_NE(WaitForBox(L"Remove"), nullptr);
+    PressKey('Y');
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32770", L"Remove") == nullptr; }, 5000));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return Cover() && Bar(); }, 10000)) << "back after Cancel";
+    HWND setup = openSetup();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(SendMessageW(GetDlgItem(setup, kIdList), LB_GETCOUNT, 0, 0), 1);
     PressKeys({VK_MENU, 'U'}); // Mute off, then OK by its mnemonic
     PressKeys({VK_MENU, 'O'});
     ASSERT_TRUE(WaitUntil([&] { return Cover() && Bar(); }, 10000)) << "the saver comes back";
-    EXPECT_TRUE(WaitUntil([&] { return Read(L"MusicFile") == paths_[0]; }, 5000)) << "and plays";
+    EXPECT_TRUE(WaitUntil([&] { return Read(L"MusicFile") == paths_[1]; }, 5000)) << "and plays";
+    EXPECT_EQ(Read(L"LocalFileCount") + fresh_.Store().Read(kSectionFileList, L"LocalFile1", L""),
+              L"1" + paths_[1]);
     ClickAt({300, 400});
     EXPECT_TRUE(EndsWithin(5000));
     SecureSaverSetting locked(L"1");
