@@ -14,11 +14,6 @@ const clsItemSong* EntryAt(const std::vector<clsItemSong>& items, int position) 
     return &items[static_cast<std::size_t>(position - 1)];
 }
 
-int StoredSongCount(SettingsStore& store) {
-    double value = NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"0"));
-    return static_cast<int>(ClampedWhole(value, 0, SongCollection::kMaxEntries));
-}
-
 // Adds one stored path unless its title is taken; a path equal to "MusicFile"
 // (in any case) becomes the current song.
 void AddStoredPath(MusicState& music, FileQueries& files, const std::wstring& path,
@@ -197,6 +192,7 @@ MusicState& Music() {
 }
 
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
+    RestoreInterruptedSave(store);
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
