@@ -82,7 +82,7 @@ void StartPreviewSong() {
     ProgramState& p = Program();
     const std::wstring& file = Music().CurrentFile;
     BusyPointer busy;
-    if (FileExists(file) && !p.Opt.Mute) {
+    if (!p.Opt.Mute) {
         p.SongError = StartSong(file, fsetup().Handle(), kSetupAlias);
     }
 }

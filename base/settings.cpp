@@ -2,10 +2,10 @@
 
 #include "base/text_value.h"
 
-#include <algorithm>
-
 namespace brelvix {
 namespace {
+
+constexpr wchar_t kCountKey[] = L"LocalFileCount";
 
 bool ReadBool(SettingsStore& store, const wchar_t* key, const wchar_t* fallback) {
     return ParseBool(store.Read(kSectionSetting, key, fallback));
@@ -32,37 +32,72 @@ std::size_t FileKeyNumber(const std::wstring& key) {
     return n;
 }
 
-// A key number that no read of the list reaches (a load reads at most
-// "LocalFile32767") and that no key of the section holds yet.
-std::size_t FirstSpareKey(const SectionValues& keys) {
-    std::size_t last = kMaxStoredSongs;
-    for (const auto& key : keys) {
-        last = std::max(last, FileKeyNumber(key.first));
-    }
-    return last + 1;
-}
-
 void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) {
-    std::size_t spare = FirstSpareKey(store.ValuesOf(kSectionFileList));
+    SectionValues old = store.ValuesOf(kSectionFileList);
+    auto read = static_cast<std::size_t>(StoredSongCount(store));
+    // The marker, first in: the old count.
+    KeyValues backup{{kCountKey, store.Read(kSectionSetting, kCountKey, L"0")}};
+    KeyValues fresh;
     for (std::size_t n = 1; n <= paths.size(); ++n) {
-        std::wstring old = store.Read(kSectionFileList, FileKey(n), L"");
-        if (!old.empty() && old != paths[n - 1]) {
-            store.Write(kSectionFileList, FileKey(spare++), old);
+        auto was = old.find(ToLowerText(FileKey(n)));
+        if (was != old.end() && was->second == paths[n - 1]) {
+            continue;
         }
+        if (n <= read) {
+            backup.emplace_back(FileKey(n), was == old.end() ? L"" : was->second);
+        }
+        fresh.emplace_back(FileKey(n), paths[n - 1]);
     }
-    for (std::size_t n = 1; n <= paths.size(); ++n) {
-        store.Write(kSectionFileList, FileKey(n), paths[n - 1]);
-    }
-    store.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
-    for (const auto& key : store.ValuesOf(kSectionFileList)) {
+    store.DeleteSection(kSectionFileBackup);
+    store.WriteValues(kSectionFileBackup, backup);
+    store.WriteValues(kSectionFileList, fresh);
+    store.Write(kSectionSetting, kCountKey, std::to_wstring(paths.size()));
+    store.DeleteSection(kSectionFileBackup);
+    std::vector<std::wstring> beyond;
+    for (const auto& key : old) {
         std::size_t n = FileKeyNumber(key.first);
         if (n == 0 || n > paths.size()) {
-            store.DeleteKey(kSectionFileList, key.first);
+            beyond.push_back(key.first);
         }
     }
+    store.DeleteKeys(kSectionFileList, beyond);
 }
 
 } // namespace
+
+void SettingsStore::WriteValues(std::wstring_view section, const KeyValues& values) {
+    for (const auto& [key, value] : values) {
+        Write(section, key, value);
+    }
+}
+
+void SettingsStore::DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys) {
+    for (const auto& key : keys) {
+        DeleteKey(section, key);
+    }
+}
+
+int StoredSongCount(SettingsStore& store) {
+    double value = NumericValue(store.Read(kSectionSetting, kCountKey, L"0"));
+    return static_cast<int>(ClampedWhole(value, 0, kMaxStoredSongs));
+}
+
+void RestoreInterruptedSave(SettingsStore& store) {
+    SectionValues backup = store.ValuesOf(kSectionFileBackup);
+    auto marker = backup.find(ToLowerText(kCountKey));
+    if (marker == backup.end()) {
+        return;
+    }
+    KeyValues old;
+    for (const auto& [key, value] : backup) {
+        if (std::size_t n = FileKeyNumber(key)) {
+            old.emplace_back(FileKey(n), value);
+        }
+    }
+    store.WriteValues(kSectionFileList, old);
+    store.Write(kSectionSetting, kCountKey, marker->second);
+    store.DeleteSection(kSectionFileBackup);
+}
 
 bool ParseBool(std::wstring_view text) {
     static const wchar_t* const kTrue[] = {L"on",      L"true", L"vero",    L"1",

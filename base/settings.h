@@ -11,10 +11,14 @@ namespace brelvix {
 
 inline constexpr wchar_t kSectionSetting[] = L"Setting";
 inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
+// While a changed play-list is saved: the old count and the old songs the
+// new list overwrites. Its presence means the save did not finish.
+inline constexpr wchar_t kSectionFileBackup[] = L"LocalFileBackup";
 // The play-list holds at most this many songs.
 inline constexpr int kMaxStoredSongs = 32767;
 
 using SectionValues = std::map<std::wstring, std::wstring>;
+using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;
 
 // Application -> section -> key -> text. The application key is fixed when the
 // store is made. Read gives the fallback only for an absent key; a value that
@@ -27,6 +31,12 @@ class SettingsStore {
     virtual void Write(std::wstring_view section, std::wstring_view key,
                        std::wstring_view value) = 0;
     virtual void DeleteKey(std::wstring_view section, std::wstring_view key) = 0;
+    // Removes the section and all its keys at once.
+    virtual void DeleteSection(std::wstring_view section) = 0;
+    // Many writes or deletions, in order; a store may open the section once
+    // for all of them.
+    virtual void WriteValues(std::wstring_view section, const KeyValues& values);
+    virtual void DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys);
     // Every key of the section with its text at once (a long play-list is
     // read in one pass); names lower-cased, since keys ignore case.
     virtual SectionValues ValuesOf(std::wstring_view section) = 0;
@@ -54,11 +64,13 @@ struct Options {
 Options LoadOptions(SettingsStore& store, bool lockedSaver = false);
 
 // What the setup dialog's OK stores. The play-list is written only when it
-// was changed, so that the process may stop after any write without losing a
-// song of the old or the new list: the old songs that a new key would
-// replace are first copied past every key that is read, then the new keys
-// are written, then their count, and only then are the other keys of the
-// section deleted. A complete save leaves exactly "LocalFile1" ... "LocalFileN".
+// was changed, and so that a load after the process stopped at any write
+// reads exactly the old list or exactly the new one: the old count goes into
+// the backup section first, then the old songs that new keys overwrite;
+// then the new keys and their count are written, and the backup section
+// goes at once, which makes the new list the stored one; only then are the
+// keys past the new list deleted. A complete save leaves exactly
+// "LocalFile1" ... "LocalFileN" and "LocalFileCount" N.
 struct SavedChoices {
     Options options;
     std::wstring musicFile;
@@ -66,5 +78,12 @@ struct SavedChoices {
     std::vector<std::wstring> playListPaths;
 };
 void SaveOptions(SettingsStore& store, const SavedChoices& choices);
+
+// After a save that did not finish, puts the old list back as it was; the
+// loader calls it before it reads the list.
+void RestoreInterruptedSave(SettingsStore& store);
+
+// "LocalFileCount" as the loader reads it: rounded, held within 0 ... 32767.
+int StoredSongCount(SettingsStore& store);
 
 } // namespace brelvix

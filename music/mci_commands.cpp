@@ -10,35 +10,48 @@ namespace {
 
 constexpr wchar_t kSequencer[] = L"sequencer";
 constexpr wchar_t kWaveAudio[] = L"waveaudio";
+// The device the system chooses for an MP3.
+constexpr wchar_t kMpegVideo[] = L"mpegvideo";
 // Device counts are 32-bit: nothing larger comes back from a real reply.
 constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
 
-// The device type named by the path's text, or "" to let the system choose.
-std::wstring DeviceType(std::wstring_view path) {
-    std::wstring lower = ToLowerText(path);
-    if (lower.find(L".mid") != std::wstring::npos) {
-        return kSequencer;
+// The last extension of the file's name, lower-cased, without its dot.
+std::wstring ExtensionOf(std::wstring_view path) {
+    std::size_t name = path.find_last_of(L"\\/:");
+    std::size_t dot = path.rfind(L'.');
+    if (dot == std::wstring_view::npos || (name != std::wstring_view::npos && dot < name)) {
+        return {};
     }
-    if (lower.find(L".wav") != std::wstring::npos) {
-        return kWaveAudio;
-    }
-    return {};
+    return ToLowerText(path.substr(dot + 1));
 }
 
 } // namespace
 
-std::wstring DevicePrefix(std::wstring_view path) {
-    std::wstring type = DeviceType(path);
-    return type.empty() ? type : type + L"!";
+std::wstring DeviceType(std::wstring_view path) {
+    std::wstring extension = ExtensionOf(path);
+    if (extension == L"mid" || extension == L"midi" || extension == L"rmi") {
+        return kSequencer;
+    }
+    return extension == L"wav" ? kWaveAudio : L"";
 }
 
 std::wstring OpenCommand(const std::wstring& path, const std::wstring& alias) {
-    if (path.find(L' ') == std::wstring::npos) {
-        return L"open " + DevicePrefix(path) + path + L" alias " + alias;
-    }
     std::wstring type = DeviceType(path);
-    std::wstring typeWords = type.empty() ? type : L" type " + type;
-    return L"open \"" + path + L"\"" + typeWords + L" alias " + alias;
+    bool blank = path.find(L' ') != std::wstring::npos;
+    std::wstring device = path;
+    std::wstring typeWords;
+    if (path.find(L'!') != std::wstring::npos) {
+        device = (type.empty() ? kMpegVideo : type) + L"!" + path;
+    } else if (!type.empty() && blank) {
+        // A prefix before a quoted path is refused: the type is named after it.
+        typeWords = L" type " + type;
+    } else if (!type.empty()) {
+        device = type + L"!" + path;
+    }
+    if (blank) {
+        device = L"\"" + device + L"\"";
+    }
+    return L"open " + device + typeWords + L" alias " + alias;
 }
 
 std::wstring TimeFormatCommand(const std::wstring& alias) {
@@ -57,6 +70,10 @@ std::wstring PositionCommand(const std::wstring& alias) {
     return L"status " + alias + L" position";
 }
 
+std::wstring ModeCommand(const std::wstring& alias) {
+    return L"status " + alias + L" mode";
+}
+
 std::wstring CloseCommand(const std::wstring& alias) {
     return L"close " + alias;
 }
@@ -69,8 +86,12 @@ std::wstring ResumeCommand(const std::wstring& alias) {
     return L"resume " + alias;
 }
 
-long FallbackDivisor(std::wstring_view prefix) {
-    return prefix == std::wstring(kSequencer) + L"!" ? 10 : 1000;
+long FallbackDivisor(std::wstring_view deviceType) {
+    return deviceType == kSequencer ? 10 : 1000;
+}
+
+long UnitsFromReply(std::wstring_view reply) {
+    return static_cast<long>(ClampedWhole(NumericValue(reply), 0, kLargest));
 }
 
 long SecondsFromReply(std::wstring_view reply, long divisor) {
@@ -89,7 +110,7 @@ int Percentage(long positionSecs, long lengthSecs) {
         return 0;
     }
     double percent = static_cast<double>(positionSecs) * 100.0 / static_cast<double>(lengthSecs);
-    return static_cast<int>(ClampedWhole(percent, 0, kLargest));
+    return static_cast<int>(ClampedWhole(percent, 0, 100));
 }
 
 } // namespace brelvix

@@ -15,19 +15,21 @@ std::uint32_t MciPlayer::Send(const std::wstring& command, std::wstring* reply,
 }
 
 long MciPlayer::OpenSong(const std::wstring& path, const std::wstring& alias) {
-    std::wstring prefix = DevicePrefix(path);
+    std::wstring type = DeviceType(path);
+    ClearNotices(state_);
     if (std::uint32_t result = Send(OpenCommand(path, alias))) {
         state_.MciIsOpen = false;
         return static_cast<long>(result);
     }
     state_.MciIsOpen = true;
-    state_.TimeDivisor = Send(TimeFormatCommand(alias)) == 0 ? 1000 : FallbackDivisor(prefix);
+    state_.OpenAlias = alias;
+    state_.TimeDivisor = Send(TimeFormatCommand(alias)) == 0 ? 1000 : FallbackDivisor(type);
     std::wstring reply;
-    // A length that cannot be read leaves the last one standing.
-    if (Send(LengthCommand(alias), &reply) == 0) {
-        state_.SongLengthSecs = SecondsFromReply(reply, state_.TimeDivisor);
-        state_.SongLengthText = MinutesSeconds(state_.SongLengthSecs);
-    }
+    bool known = Send(LengthCommand(alias), &reply) == 0;
+    state_.SongLengthUnits = known ? UnitsFromReply(reply) : 0;
+    state_.SongLengthSecs = known ? SecondsFromReply(reply, state_.TimeDivisor) : 0;
+    state_.SongLengthText = MinutesSeconds(state_.SongLengthSecs);
+    state_.SongPositionUnits = 0;
     if (statusBar_) {
         statusBar_->SetLengthLabel(state_.SongLengthText);
     }
@@ -35,6 +37,8 @@ long MciPlayer::OpenSong(const std::wstring& path, const std::wstring& alias) {
 }
 
 long MciPlayer::PlaySong(std::uintptr_t window, const std::wstring& alias) {
+    sender_.DropNotices(window);
+    ClearNotices(state_);
     std::wstring reply;
     return static_cast<long>(Send(PlayCommand(alias), &reply, window));
 }
@@ -47,12 +51,23 @@ bool MciPlayer::GetSongPosition(const std::wstring& alias, int& percent) {
     long seconds = SecondsFromReply(reply, state_.TimeDivisor);
     percent = Percentage(seconds, state_.SongLengthSecs);
     state_.SongPositionText = MinutesSeconds(seconds);
+    state_.SongPositionUnits = UnitsFromReply(reply);
     return true;
+}
+
+bool MciPlayer::StoppedAtEnd(const std::wstring& alias) {
+    if (!state_.MciIsOpen || state_.SongPositionUnits < state_.SongLengthUnits) {
+        return false;
+    }
+    std::wstring mode;
+    return Send(ModeCommand(alias), &mode) == 0 && EqualsNoCase(TrimBlanks(mode), L"stopped");
 }
 
 void MciPlayer::CloseSong(const std::wstring& alias) {
     Send(CloseCommand(alias));
     state_.MciIsOpen = false;
+    state_.OpenAlias.clear();
+    ClearNotices(state_);
 }
 
 void MciPlayer::PauseSong(const std::wstring& alias) {

@@ -22,6 +22,9 @@ class MciSender {
                                std::uintptr_t notifyWindow) = 0;
     // The system's text for an error number; false when it has none.
     virtual bool ErrorText(std::uint32_t code, std::wstring& text) = 0;
+    // Throws away the notices already queued for the window: they come from
+    // a device closed since, whose number a new device may have taken.
+    virtual void DropNotices(std::uintptr_t /*window*/) {}
 };
 
 inline constexpr wchar_t kGenericMciError[] = L"Errore generico nella periferica MCI";
@@ -34,13 +37,18 @@ class MciPlayer {
     MciState& State() { return state_; }
 
     // Opens the file, switches the device to milliseconds and reads the length.
-    // Returns 0 once the file is open, even when the length could not be read.
+    // Returns 0 once the file is open, even when the length could not be read
+    // (the length is then 0: the last song's would mislead the knob).
     long OpenSong(const std::wstring& path, const std::wstring& alias);
-    // Starts playing; the window gets MM_MCINOTIFY when the song ends.
+    // Starts playing; the window gets MM_MCINOTIFY when the song ends, and
+    // only notices of this song count from now on.
     long PlaySong(std::uintptr_t window, const std::wstring& alias);
     // False when nothing could be read (no song open); percent and the
     // position text are then left as they were.
     bool GetSongPosition(const std::wstring& alias, int& percent);
+    // The last position read has reached the song's length and the device
+    // says it has stopped there: the song is over, notice or not.
+    bool StoppedAtEnd(const std::wstring& alias);
     void CloseSong(const std::wstring& alias);
     void PauseSong(const std::wstring& alias);
     void ResumeSong(const std::wstring& alias);

@@ -34,6 +34,13 @@ class SystemSender final : public MciSender {
         text.assign(message, wcsnlen(message, std::size(message)));
         return true;
     }
+
+    void DropNotices(std::uintptr_t window) override {
+        MSG stale;
+        while (PeekMessageW(&stale, reinterpret_cast<HWND>(window), MM_MCINOTIFY, MM_MCINOTIFY,
+                            PM_REMOVE)) {
+        }
+    }
 };
 
 } // namespace
@@ -68,19 +75,31 @@ void ResumeSong(const std::wstring& alias) {
 }
 
 long StartSong(const std::wstring& path, HWND window, const std::wstring& alias) {
+    if (!FileExists(path)) {
+        Mci().SongFailed = true;
+        return 0;
+    }
     long result = OpenSong(GetShortPath(path), alias);
     if (Mci().MciIsOpen) {
         result = PlaySong(window, alias);
     }
     if (result != 0) {
         ShowMciError(result, window);
+        Mci().SongFailed = true;
     }
     return result;
 }
 
 LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
     LRESULT result = DefWindowProcW(wnd, MM_MCINOTIFY, wParam, lParam);
-    OnMciNotify(Mci(), wParam);
+    const MciState& state = Mci();
+    // A notice of another device says nothing of the song that plays now.
+    // Wine's MP3 device names no device (0) in its notices: those count for
+    // the open song, since older ones were dropped when it started.
+    auto device = static_cast<MCIDEVICEID>(lParam);
+    if (state.MciIsOpen && (device == 0 || device == mciGetDeviceIDW(state.OpenAlias.c_str()))) {
+        OnMciNotify(Mci(), wParam);
+    }
     return result;
 }
 

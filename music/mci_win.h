@@ -24,7 +24,9 @@ void ResumeSong(const std::wstring& alias);
 
 // Opens and plays the song a playing loop starts with, from the short form of
 // its path. A failure is shown in the error box, owned by the loop's window;
-// the open's or the play's result comes back.
+// the open's or the play's result comes back. A song that cannot start (its
+// file gone too, which shows no box) is marked failed, so that the loop's
+// next pass goes on with the next song.
 long StartSong(const std::wstring& path, HWND window, const std::wstring& alias);
 
 // MM_MCINOTIFY as the program's windows take it: the default handling, then

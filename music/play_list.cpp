@@ -14,11 +14,6 @@ const clsItemSong* EntryAt(const std::vector<clsItemSong>& items, int position) 
     return &items[static_cast<std::size_t>(position - 1)];
 }
 
-int StoredSongCount(SettingsStore& store) {
-    double value = NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"0"));
-    return static_cast<int>(ClampedWhole(value, 0, SongCollection::kMaxEntries));
-}
-
 // Adds one stored path unless its title is taken; a path equal to "MusicFile"
 // (in any case) becomes the current song.
 void AddStoredPath(MusicState& music, FileQueries& files, const std::wstring& path,
@@ -50,32 +45,80 @@ void ShowSongName(MusicPass& pass, const std::wstring& name) {
     }
 }
 
-void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
+// Records and starts the song at CurrentSong; false when it cannot play.
+bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
+    MusicState& music = pass.music;
+    music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
+    if (!pass.files.Exists(music.CurrentFile)) {
+        return false;
+    }
+    ShowSongName(pass, pass.files.Title(music.CurrentFile));
+    pass.store.Write(kSectionSetting, L"LocalFile", L"1");
+    pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
+    if (pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias) != 0) {
+        return false;
+    }
+    return pass.mci.PlaySong(window, alias) == 0;
+}
+
+// Nothing in the list plays: the views say so rather than show the last song.
+void ShowNoSong(MusicPass& pass) {
+    MciState& mci = pass.mci.State();
+    mci.SongLengthText = mci.SongPositionText = L"00:00";
+    if (pass.views.statusBar) {
+        pass.views.statusBar->SetFileLabel(L"");
+        pass.views.statusBar->SetLengthLabel(mci.SongLengthText);
+        pass.views.statusBar->SetPercent(0, mci.SongPositionText);
+    }
+}
+
+void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias,
+                   bool lastFailed) {
     MusicState& music = pass.music;
     if (pass.program.RunMode == ModeSetup && pass.views.setup) {
         pass.views.setup->ClearName();
     }
     pass.mci.CloseSong(alias);
-    music.CurrentSong = NextSong(music);
-    music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
-    // A missing file or mute stops the music here: nothing opens, so no
-    // further completion notice comes.
-    if (!pass.files.Exists(music.CurrentFile) || pass.program.Opt.Mute) {
-        return;
+    music.StoppedAtEndSinceMs = 0;
+    music.FailedInARow = lastFailed ? music.FailedInARow + 1 : 0;
+    while (music.FailedInARow < music.PlayList.Count()) {
+        music.CurrentSong = NextSong(music);
+        if (pass.program.Opt.Mute) {
+            // Muted, nothing opens: the music waits for a song to be chosen.
+            music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
+            return;
+        }
+        if (StartCurrentSong(pass, window, alias)) {
+            return;
+        }
+        pass.mci.CloseSong(alias);
+        ++music.FailedInARow;
     }
-    ShowSongName(pass, pass.files.Title(music.CurrentFile));
-    pass.store.Write(kSectionSetting, L"LocalFile", L"1");
-    pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
-    pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias);
-    if (pass.mci.State().MciIsOpen) {
-        pass.mci.PlaySong(window, alias);
+    ShowNoSong(pass);
+}
+
+// The device has stood stopped at the song's end for over a second.
+bool OverWithoutNotice(MusicPass& pass, const std::wstring& alias) {
+    constexpr std::uint64_t kGraceMs = 1000;
+    MusicState& music = pass.music;
+    if (!pass.mci.StoppedAtEnd(alias)) {
+        music.StoppedAtEndSinceMs = 0;
+        return false;
     }
+    std::uint64_t now = pass.nowMs();
+    if (music.StoppedAtEndSinceMs == 0) {
+        music.StoppedAtEndSinceMs = now;
+    }
+    return now - music.StoppedAtEndSinceMs > kGraceMs;
 }
 
 void ShowPosition(MusicPass& pass, const std::wstring& alias) {
     int percent = 0;
     if (!pass.mci.GetSongPosition(alias, percent)) {
         return;
+    }
+    if (pass.mci.State().SongPositionUnits > 0) {
+        pass.music.FailedInARow = 0; // it plays
     }
     const std::wstring& position = pass.mci.State().SongPositionText;
     if (!EqualsNoCase(alias, kSetupAlias)) {
@@ -90,7 +133,7 @@ void ShowPosition(MusicPass& pass, const std::wstring& alias) {
 } // namespace
 
 bool SongCollection::Add(clsItemSong item) {
-    if (Count() >= kMaxEntries || !keys_.insert(fold_(item.Title)).second) {
+    if (item.Title.empty() || Count() >= kMaxEntries || !keys_.insert(fold_(item.Title)).second) {
         return false;
     }
     items_.push_back(std::move(item));
@@ -149,12 +192,15 @@ MusicState& Music() {
 }
 
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
+    RestoreInterruptedSave(store);
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
     music.LocalSongCount = 0;
     if (!musicFile.empty() && count == 0) {
-        music.PlayList.Add({musicFile, files.Title(musicFile)});
+        if (!music.PlayList.Add({musicFile, files.Title(musicFile)})) {
+            return;
+        }
         music.CurrentSong = 0;
         music.LocalSongCount = 1;
         music.CurrentFile = musicFile;
@@ -183,10 +229,11 @@ void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& ali
         mci.SongAborted = false;
         return;
     }
-    if (mci.SongEnded) {
-        mci.SongEnded = false;
+    if (mci.SongEnded || mci.SongFailed || OverWithoutNotice(pass, alias)) {
+        bool failed = mci.SongFailed && !mci.SongEnded;
+        ClearNotices(mci);
         pass.showBusy(true);
-        StartNextSong(pass, window, alias);
+        StartNextSong(pass, window, alias, failed);
         pass.showBusy(false);
     }
     ShowPosition(pass, alias);

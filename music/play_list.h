@@ -24,7 +24,9 @@ struct clsItemSong {
 };
 
 // Entries in order, each stored under its title; titles are unique without
-// regard to letter case, as the fold decides. Positions are 1-based.
+// regard to letter case, as the fold decides. Positions are 1-based. A path
+// with no title (a folder, a file named ".mp3") is no song: it would have no
+// row in the setup dialog, and every row after it would name the entry above.
 class SongCollection {
   public:
     static constexpr int kMaxEntries = kMaxStoredSongs;
@@ -34,7 +36,7 @@ class SongCollection {
     TextFold Fold() const { return fold_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
-    // False, and nothing added, when the title is taken or the list is full.
+    // False, and nothing added, when the title is empty or taken or the list is full.
     bool Add(clsItemSong item);
     // Nothing happens for a position that is not there.
     void RemoveAt(int position);
@@ -61,6 +63,14 @@ struct MusicState {
     std::wstring CurrentFile;
     // Non-empty stored paths read by the last load.
     int LocalSongCount = 0;
+    // The list was edited since it was last stored. A cancelled setup dialog
+    // keeps its edits in memory, so the next dialog's OK must store them.
+    bool ListChanged = false;
+    // Songs that failed one after another since a song last played: once
+    // they make a whole round of the list the music stops.
+    int FailedInARow = 0;
+    // When the device was first seen stopped at the song's end (0: not seen).
+    std::uint64_t StoppedAtEndSinceMs = 0;
 };
 
 MusicState& Music();
@@ -82,10 +92,17 @@ struct MusicPass {
     SongViews views;
     // Shows the hourglass (true) or the arrow (false) while a song is changed.
     std::function<void(bool)> showBusy;
+    // A monotonic clock in milliseconds.
+    std::function<std::uint64_t()> nowMs;
 };
 
-// One pass: after a completion notice the next song in the list (wrapping
-// after the last) is recorded and started; then the position is shown.
+// One pass: once the song is over the next one in the list (wrapping after
+// the last) is recorded and started; then the position is shown. A song is
+// over at its completion notice, at a failure notice, or when its device has
+// stood stopped at its end for over a second without a notice. A song that
+// cannot start (its file gone, open or play refused) is passed over for the
+// next, at most once round the list; when none of them plays the music stops
+// and the views show no song.
 void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias);
 
 } // namespace brelvix

@@ -38,12 +38,16 @@ void ShowHourglass(bool busy) {
     SetMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default);
 }
 
+std::uint64_t TickCount() {
+    return GetTickCount64();
+}
+
 } // namespace
 
 void UpdateMusic(HWND window, const std::wstring& alias) {
     MciPlayer mci = SystemMci();
     MusicPass pass{Music(),   mci,     SystemFileQueries(), ProgramStore(),
-                   Program(), Views(), ShowHourglass};
+                   Program(), Views(), ShowHourglass,       TickCount};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }
 

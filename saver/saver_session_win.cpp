@@ -91,10 +91,10 @@ void StartFirstSong(const SessionShape& shape) {
     BusyPointer busy;
     if (FileExists(file)) {
         fmci().SetFileLabel(FileTitleOf(file));
-        if (!p.Opt.Mute) {
-            // An error box owned by the session window shows above the saver.
-            p.SongError = StartSong(file, shape.notifyWindow, shape.alias);
-        }
+    }
+    if (!p.Opt.Mute) {
+        // An error box owned by the session window shows above the saver.
+        p.SongError = StartSong(file, shape.notifyWindow, shape.alias);
     }
 }
 

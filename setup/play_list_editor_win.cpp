@@ -92,7 +92,7 @@ void PlayListEditor::ShowAdded(const std::vector<std::wstring>& titles) {
     if (titles.empty()) {
         return;
     }
-    parts_.ListChanged = true;
+    Music().ListChanged = true;
     Music().LocalSongCount = Music().PlayList.Count();
     int row = parts_.list.AppendAll(titles);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
@@ -105,8 +105,10 @@ void PlayListEditor::AddSong(const std::wstring& path) {
                        MB_OK | MB_ICONINFORMATION);
         return;
     }
-    parts_.ListChanged = true;
-    Music().PlayList.Add({path, title});
+    if (!Music().PlayList.Add({path, title})) {
+        return; // no title, no song
+    }
+    Music().ListChanged = true;
     ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
@@ -123,7 +125,7 @@ bool PlayListEditor::StartEdit(HWND button, const wchar_t* question, const wchar
         return false;
     }
     CloseSong(kSetupAlias);
-    parts_.ListChanged = true;
+    Music().ListChanged = true;
     return true;
 }
 
@@ -146,6 +148,8 @@ void PlayListEditor::Clear() {
         return;
     }
     Music().PlayList.Clear();
+    // No row holds the old number now: a song added later and chosen there plays.
+    Music().CurrentSong = -1;
     parts_.list.Empty();
     parts_.strip.Clear();
     parts_.strip.PrintName(L" ");
@@ -171,7 +175,7 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     BusyPointer busy;
     ProgramState& p = Program();
     p.IgnoreListClick = true;
-    parts_.ListChanged = true;
+    Music().ListChanged = true;
     int savedTop = parts_.list.TopRow();
     Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
     Music().LocalSongCount = Music().PlayList.Count();

@@ -22,8 +22,6 @@ struct SetupParts {
     HWND removeButton = nullptr;
     HWND clearButton = nullptr;
     HWND statusLabel = nullptr;
-    // The list was edited since the dialog was loaded: OK stores it anew.
-    bool ListChanged = false;
     // After a removal the newly selected row plays even when its number is
     // the current song's.
     bool ReplayRequested = false;

@@ -82,7 +82,6 @@ SIZE OuterSize(int heightTwips) {
 
 bool SetupDialog::Load() {
     ProgramState& p = Program();
-    parts_.ListChanged = false;
     parts_.ReplayRequested = false;
     parts_.LastFolder.clear();
     parts_.CurrentName.clear();
@@ -252,10 +251,12 @@ void SetupDialog::OnOk() {
     ProgramState& p = Program();
     MusicState& music = Music();
     music.CurrentSong = parts_.list.Selected() < 0 ? 0 : parts_.list.Selected();
-    SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), parts_.ListChanged,
+    BusyPointer busy;
+    SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), music.ListChanged,
                                  music.PlayList.Paths()});
-    if (parts_.ListChanged) {
+    if (music.ListChanged) {
         music.LocalSongCount = music.PlayList.Count();
+        music.ListChanged = false;
     }
     p.EndSaver = true;
 }

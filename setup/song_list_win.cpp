@@ -50,10 +50,7 @@ void SongList::Fill(const SongCollection& songs) {
     std::vector<std::wstring> titles;
     titles.reserve(static_cast<std::size_t>(songs.Count()));
     for (int n = 1; n <= songs.Count(); ++n) {
-        std::wstring title = songs.TitleAt(n);
-        if (!title.empty()) {
-            titles.push_back(std::move(title));
-        }
+        titles.push_back(songs.TitleAt(n));
     }
     AppendAll(titles);
 }

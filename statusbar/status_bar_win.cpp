@@ -221,7 +221,8 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // Only the program's own unload closes the status bar.
         return 0;
     case WM_QUERYENDSESSION:
-        return FALSE;
+        // The saver's bar holds the session; the preview's must not stop a sign-out.
+        return Program().RunMode == ModeSaver ? FALSE : Default(msg, wParam, lParam);
     default:
         return Default(msg, wParam, lParam);
     }

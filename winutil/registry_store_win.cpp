@@ -51,25 +51,59 @@ std::wstring RegistryStore::Read(std::wstring_view section, std::wstring_view ke
     return value;
 }
 
-void RegistryStore::Write(std::wstring_view section, std::wstring_view key,
-                          std::wstring_view value) {
+RegKey RegistryStore::OpenForWriting(std::wstring_view section, bool create) const {
     RegKey hkey;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, hkey.Out(), nullptr) != ERROR_SUCCESS) {
-        return;
+    std::wstring path = SectionPath(section);
+    if (create) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        hkey.Out(), nullptr);
+    } else {
+        RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, hkey.Out());
     }
-    std::wstring name(key);
-    std::wstring data(value);
-    RegSetValueExW(hkey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+    return hkey;
+}
+
+namespace {
+
+void SetText(HKEY hkey, const std::wstring& name, const std::wstring& data) {
+    RegSetValueExW(hkey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
-void RegistryStore::DeleteKey(std::wstring_view section, std::wstring_view key) {
-    RegKey hkey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE,
-                      hkey.Out()) == ERROR_SUCCESS) {
-        RegDeleteValueW(hkey.Get(), std::wstring(key).c_str());
+} // namespace
+
+void RegistryStore::Write(std::wstring_view section, std::wstring_view key,
+                          std::wstring_view value) {
+    WriteValues(section, {{std::wstring(key), std::wstring(value)}});
+}
+
+void RegistryStore::WriteValues(std::wstring_view section, const KeyValues& values) {
+    RegKey hkey = OpenForWriting(section, true);
+    if (!hkey) {
+        return;
     }
+    for (const auto& [key, value] : values) {
+        SetText(hkey.Get(), key, value);
+    }
+}
+
+void RegistryStore::DeleteKey(std::wstring_view section, std::wstring_view key) {
+    DeleteKeys(section, {std::wstring(key)});
+}
+
+void RegistryStore::DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys) {
+    RegKey hkey = OpenForWriting(section, false);
+    if (!hkey) {
+        return;
+    }
+    for (const auto& key : keys) {
+        RegDeleteValueW(hkey.Get(), key.c_str());
+    }
+}
+
+// One call: the section and its keys go together or not at all.
+void RegistryStore::DeleteSection(std::wstring_view section) {
+    RegDeleteKeyW(HKEY_CURRENT_USER, SectionPath(section).c_str());
 }
 
 SectionValues RegistryStore::ValuesOf(std::wstring_view section) {

@@ -40,6 +40,17 @@ class MemoryStore : public SettingsStore {
             writes.push_back(L"delete " + std::wstring(key));
         }
     }
+    void DeleteSection(std::wstring_view section) override {
+        if (Frozen()) {
+            return;
+        }
+        std::wstring prefix = Key(section, L"");
+        for (auto it = values.lower_bound(prefix);
+             it != values.end() && it->first.rfind(prefix, 0) == 0;) {
+            it = values.erase(it);
+        }
+        writes.push_back(L"delete section " + std::wstring(section));
+    }
     SectionValues ValuesOf(std::wstring_view section) override {
         SectionValues found;
         std::wstring prefix = Key(section, L"");
@@ -87,6 +98,10 @@ class RecordingSender : public MciSender {
         bool known = errorTexts.count(code) != 0;
         text = known ? errorTexts[code] : text;
         return known;
+    }
+    void DropNotices(std::uintptr_t window) override {
+        commands.push_back(L"(drop notices)");
+        windows.push_back(window);
     }
 
     std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""

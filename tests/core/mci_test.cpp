@@ -2,6 +2,7 @@
 // makes of the answers.
 #include "music/mci_commands.h"
 #include "music/mci_player.h"
+#include "statusbar/status_bar_layout.h"
 
 #include "fakes.h"
 
@@ -27,10 +28,43 @@ TEST(MciCommands, RepliesReadAsRoundedSecondsMinutesAndPercent) {
     for (const auto& [secs, text] : texts) {
         EXPECT_EQ(MinutesSeconds(secs), text);
     }
-    const std::tuple<long, long, int> percents[] = {{30, 120, 25}, {120, 120, 100}, {1, 8, 12},
-                                                    {3, 8, 38},    {2, 3, 67},      {5, 0, 0}};
-    for (const auto& [position, length, percent] : percents) {
+}
+
+// The position and length in seconds, the percentage and the knob's left
+// edge in twips: a length read too short holds the knob at the groove's end.
+TEST(MciCommands, PositionsMoveTheKnobAlongTheGrooveOnly) {
+    const std::tuple<long, long, int, int> cases[] = {
+        {30, 120, 25, 1950}, {120, 120, 100, 4920}, {1, 8, 12, 1435},    {3, 8, 38, 2465},
+        {2, 3, 67, 3613},    {5, 0, 0, 960},        {0, 9, 0, 960},      {1, 100, 1, 1000},
+        {33, 100, 33, 2267}, {121, 120, 100, 4920}, {900, 60, 100, 4920}};
+    for (const auto& [position, length, percent, knob] : cases) {
         EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
+        EXPECT_EQ(KnobLeftTwips(percent), knob) << percent;
+    }
+}
+
+// The device from the file's own extension; a "!" anywhere in the path is
+// taken by a device prefix, since MCI cuts the device name at the first one.
+TEST(MciCommands, OpenCommandsNameTheDeviceOfTheExtension) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\A\\SONG.MID", L"open sequencer!C:\\A\\SONG.MID alias a"},
+        {L"c:\\a\\song.Midi", L"open sequencer!c:\\a\\song.Midi alias a"},
+        {L"C:\\A\\B.WAV", L"open waveaudio!C:\\A\\B.WAV alias a"},
+        {L"C:\\A\\B.MP3", L"open C:\\A\\B.MP3 alias a"},
+        {L"C:\\SONGS.MIDI\\X.MP3", L"open C:\\SONGS.MIDI\\X.MP3 alias a"},
+        {L"C:\\OLD.WAV\\X.MIDX", L"open C:\\OLD.WAV\\X.MIDX alias a"},
+        {L"C:\\A.MID\\B", L"open C:\\A.MID\\B alias a"},
+        {L"C:\\XMID~1.WAV", L"open waveaudio!C:\\XMID~1.WAV alias a"},
+        {L"C:\\Best.Of.Midnight Oil\\x.mid.wav",
+         L"open \"C:\\Best.Of.Midnight Oil\\x.mid.wav\" type waveaudio alias a"},
+        {L"C:\\My Music\\a.mp3", L"open \"C:\\My Music\\a.mp3\" alias a"},
+        {L"C:\\WHAM!\\CLUBTR~1.MP3", L"open mpegvideo!C:\\WHAM!\\CLUBTR~1.MP3 alias a"},
+        {L"C:\\WHAM!\\FREEDOM.WAV", L"open waveaudio!C:\\WHAM!\\FREEDOM.WAV alias a"},
+        {L"C:\\Wham!\\Club Tropicana.mp3",
+         L"open \"mpegvideo!C:\\Wham!\\Club Tropicana.mp3\" alias a"},
+        {L"C:\\A B!\\c.mid", L"open \"sequencer!C:\\A B!\\c.mid\" alias a"}};
+    for (const auto& [path, command] : cases) {
+        EXPECT_EQ(OpenCommand(path, L"a"), command);
     }
 }
 
@@ -53,11 +87,11 @@ TEST_F(MciPlayerTest, OpenSetsMillisecondsReadsTheLengthAndShowsIt) {
               std::tuple(true, 1000L, 187L));
     EXPECT_EQ(log, Lines{L"bar length 03:07"});
 
-    // An unreadable length keeps the last one, and shows it again.
+    // An unreadable length is unknown, not the last song's.
     sender.answers[L"status frmSS length"] = {275, L""};
     EXPECT_EQ(player.OpenSong(L"C:\\2.wav", L"frmSS"), 0);
-    EXPECT_EQ(std::tuple(state.SongLengthText, state.MciResult, log.back()),
-              std::tuple(L"03:07", 275u, L"bar length 03:07"));
+    EXPECT_EQ(std::tuple(state.SongLengthSecs, state.MciResult, log.back()),
+              std::tuple(0L, 275u, L"bar length 00:00"));
 
     // A device that refuses milliseconds counts in tenths if it is the sequencer.
     sender.answers[L"set frmSS time format milliseconds"] = {266, L""};
@@ -73,14 +107,38 @@ TEST_F(MciPlayerTest, ErrorTextsAndNotices) {
     sender.errorTexts[277] = L"  A problem occurred in initializing MCI.  ";
     EXPECT_EQ(player.ErrorMessage(277), L"A problem occurred in initializing MCI.");
     EXPECT_EQ(player.ErrorMessage(99999), L"Errore generico nella periferica MCI");
-    const std::tuple<std::uintptr_t, bool, bool> notices[] = {
-        {1, true, false}, {4, false, true}, {2, false, false}, {8, false, false}};
-    for (const auto& [code, ended, aborted] : notices) {
+    const std::tuple<std::uintptr_t, bool, bool, bool> notices[] = {{1, true, false, false},
+                                                                    {4, false, true, false},
+                                                                    {2, false, false, false},
+                                                                    {8, false, false, true}};
+    for (const auto& [code, ended, aborted, failed] : notices) {
         MciState fresh;
         OnMciNotify(fresh, code);
-        EXPECT_EQ(fresh.SongEnded, ended) << code;
-        EXPECT_EQ(fresh.SongAborted, aborted) << code;
+        EXPECT_EQ(std::tuple(fresh.SongEnded, fresh.SongAborted, fresh.SongFailed),
+                  std::tuple(ended, aborted, failed))
+            << code;
     }
+}
+
+// A notice taken before a song starts belongs to an earlier song: opening,
+// playing (which first drops what is queued) and closing all forget it.
+TEST_F(MciPlayerTest, NoNoticeOutlivesItsSong) {
+    for (int step = 0; step < 3; ++step) {
+        OnMciNotify(state, 1);
+        OnMciNotify(state, 8);
+        if (step == 0) {
+            player.OpenSong(L"C:\\a.wav", L"frmSS");
+        } else if (step == 1) {
+            player.PlaySong(7, L"frmSS");
+        } else {
+            player.CloseSong(L"frmSS");
+        }
+        EXPECT_FALSE(state.SongEnded || state.SongFailed) << step;
+    }
+    EXPECT_EQ(sender.commands[3], L"(drop notices)");
+    EXPECT_EQ(sender.windows[3], 7u);
+    EXPECT_EQ(sender.commands[4], L"play frmSS notify");
+    EXPECT_EQ(state.OpenAlias, L"");
 }
 
 } // namespace

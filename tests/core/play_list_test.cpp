@@ -35,9 +35,11 @@ class LoadPlayListTest : public ::testing::Test {
 };
 
 TEST_F(LoadPlayListTest, MusicFileInAnyCaseBecomesCurrentOnlyWhereItWasAdded) {
-    Store({L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
+    // Paths with no title are no songs: each row must name its own entry.
+    Store({L"C:\\A\\.mp3", L"C:\\A\\one.mp3", L"C:\\Folder\\", L"C:\\A\\Song.mp3",
+           L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
     store.Set(kSectionSetting, L"MusicFile", L"c:\\music\\three.mp3");
-    Load();
+    EXPECT_EQ(Load(), (Lines{L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3"}));
     EXPECT_EQ(music.CurrentSong, 2);
     EXPECT_EQ(music.CurrentFile, L"c:\\music\\three.mp3");
 
@@ -85,23 +87,20 @@ class UpdateMusicTest : public ::testing::Test {
         sender.answers[L"status frmSS position"] = {0, L"30000"};
     }
     void Pass(const std::wstring& alias = L"frmSS") {
-        MusicPass pass{music, mci, files, store, program, views, [this](bool busy) {
-                           log.push_back(busy ? L"hourglass" : L"arrow");
-                       }};
+        MusicPass pass{music,
+                       mci,
+                       files,
+                       store,
+                       program,
+                       views,
+                       [this](bool busy) { log.push_back(busy ? L"hourglass" : L"arrow"); },
+                       [this] { return nowMs; }};
         UpdateMusic(pass, kWindow, alias);
     }
-    // A song change that opens nothing: the device stays closed, so no further
-    // notice comes and the music stops until something else starts a song.
-    void ExpectStoppedAt(int song) {
-        state.SongEnded = true;
-        sender.answers[L"status frmSS position"] = {263, L""};
-        sender.commands.clear();
-        log.clear();
-        Pass();
-        EXPECT_EQ(music.CurrentSong, song);
-        EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
-        EXPECT_EQ(log, (Lines{L"hourglass", L"arrow"}));
-        EXPECT_TRUE(store.writes.empty());
+    // The commands that open a song: what it starts with, and its play.
+    std::size_t Opened(const std::wstring& path) const {
+        return std::count(sender.commands.begin(), sender.commands.end(),
+                          L"open " + path + L" alias frmSS");
     }
 
     RecordingSender sender;
@@ -115,6 +114,7 @@ class UpdateMusicTest : public ::testing::Test {
     FakeFiles files;
     MemoryStore store;
     MusicState music;
+    std::uint64_t nowMs = 5000;
 };
 
 TEST_F(UpdateMusicTest, SongsFollowInListOrderWrapAndEveryPassShowsThePosition) {
@@ -139,10 +139,11 @@ TEST_F(UpdateMusicTest, SongsFollowInListOrderWrapAndEveryPassShowsThePosition) 
         EXPECT_EQ(music.CurrentFile, paths[(current + 1) % 3]) << current;
     }
     EXPECT_FALSE(state.SongEnded);
-    EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"open waveaudio!C:\\M\\TWO.WAV alias frmSS",
-                                      L"set frmSS time format milliseconds", L"status frmSS length",
-                                      L"play frmSS notify", L"status frmSS position"}));
-    EXPECT_EQ(sender.windows[4], kWindow);
+    EXPECT_EQ(sender.commands,
+              (Lines{L"close frmSS", L"open waveaudio!C:\\M\\TWO.WAV alias frmSS",
+                     L"set frmSS time format milliseconds", L"status frmSS length",
+                     L"(drop notices)", L"play frmSS notify", L"status frmSS position"}));
+    EXPECT_EQ(sender.windows[5], kWindow);
     EXPECT_EQ(log, (Lines{L"hourglass", L"bar file two", L"bar length 02:00", L"arrow",
                           L"bar 25% 00:30"}));
     EXPECT_EQ(store.writes, (Lines{L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\M\\two.wav"}));
@@ -158,6 +159,55 @@ TEST_F(UpdateMusicTest, TheSetupDialogGetsTheNameTheRowAndThePosition) {
     EXPECT_EQ(log, (Lines{L"hourglass", L"setup clear", L"setup song two row 1 ignoring clicks",
                           L"bar length 00:10", L"arrow", L"setup 50% 00:05"}));
     EXPECT_FALSE(program.IgnoreListClick);
+}
+
+// A missing file, a refused open, a failure notice: the next song plays
+// instead, and once every song has failed in a row the music stops quietly.
+TEST_F(UpdateMusicTest, ASongThatCannotPlayIsPassedOverOnceRoundTheList) {
+    files.existing.erase(L"C:\\M\\two.wav");
+    sender.answers[L"open sequencer!C:\\M\\THREE.MID alias frmSS"] = {277, L""};
+    sender.answers[L"status frmSS position"] = {263, L""}; // no song makes progress
+    music.CurrentSong = 0;
+    state.SongEnded = true;
+    Pass();
+    EXPECT_EQ(std::tuple(music.CurrentSong, Opened(L"sequencer!C:\\M\\THREE.MID"),
+                         Opened(L"C:\\M\\ONE.MP3"), music.FailedInARow),
+              std::tuple(0, 1u, 1u, 2));
+    EXPECT_EQ(store.writes.back(), L"Setting/MusicFile=C:\\M\\one.mp3");
+    OnMciNotify(state, 8); // the one that played fails too
+    sender.commands.clear();
+    log.clear();
+    Pass();
+    EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
+    EXPECT_EQ(log,
+              (Lines{L"hourglass", L"bar file ", L"bar length 00:00", L"bar 0% 00:00", L"arrow"}));
+    // A song that plays resets the count: a later failure goes on to the next.
+    sender.answers[L"status frmSS position"] = {0, L"1000"};
+    music.FailedInARow = 2;
+    Pass();
+    EXPECT_EQ(music.FailedInARow, 0);
+}
+
+// Without a notice a song is over once its device has stood stopped at its
+// length for more than a second; stopped earlier, or still playing, it is not.
+TEST_F(UpdateMusicTest, ADeviceStoppedAtTheEndWithoutANoticeMovesOn) {
+    music.CurrentSong = 0;
+    mci.OpenSong(L"C:\\M\\ONE.MP3", L"frmSS");
+    const std::tuple<const wchar_t*, const wchar_t*, std::uint64_t, int> passes[] = {
+        {L"120000", L"playing", 0, 0},    {L"120000", L"stopped", 0, 0},
+        {L"120000", L"stopped", 1000, 0}, {L"119999", L"stopped", 1, 0},
+        {L"120000", L"stopped", 10, 0},   {L"120000", L"stopped", 1000, 0},
+        {L"120000", L"stopped", 1, 1}};
+    for (const auto& [position, mode, later, song] : passes) {
+        sender.answers[L"status frmSS position"] = {0, position};
+        sender.answers[L"status frmSS mode"] = {0, mode};
+        int percent = 0;
+        mci.GetSongPosition(L"frmSS", percent);
+        nowMs += later;
+        Pass();
+        EXPECT_EQ(music.CurrentSong, song) << position << " " << mode << " +" << later;
+    }
+    EXPECT_EQ(Opened(L"waveaudio!C:\\M\\TWO.WAV"), 1u);
 }
 
 SongCollection Songs(const Lines& titles) {

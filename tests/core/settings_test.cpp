@@ -1,4 +1,5 @@
 #include "base/settings.h"
+#include "music/play_list.h"
 
 #include "fakes.h"
 
@@ -65,54 +66,52 @@ TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
               L"TrueTrue");
 }
 
-// Stopped after each write of OK, the store still holds every song of the
-// old list until the new count is written, and every song of the new list
-// after that; what a load reads (keys 1 ... count) is made of their songs.
-// Run to its end, the save leaves the new list's keys and nothing else.
-TEST(SaveOptions, AChangedListReplacesTheOldOneLosingNoSongWhereverTheSaveStops) {
-    Lines old, updated = {L"S12", L"N1"};
+Lines Loaded(MemoryStore& store) {
+    MusicState music;
+    testing::FakeFiles files;
+    LoadPlayList(music, store, files);
+    return music.PlayList.Paths();
+}
+
+// Stopped after any single write of OK's save, and its restore in the next
+// load stopped after any write too, a load reads exactly the old list or
+// exactly the new one, shorter or longer. Run to its end, the save leaves
+// the new list's keys and nothing else.
+TEST(SaveOptions, ALoadAfterASaveStoppedAnywhereReadsTheOldListOrTheNewOne) {
+    Lines old;
     for (int n = 1; n <= 12; ++n) {
         old.push_back(L"S" + std::to_wstring(n));
     }
-    updated.insert(updated.end(), old.begin(), old.begin() + 8);
-    updated.push_back(L"N2");
-    auto in = [](const Lines& list, const std::wstring& song) {
-        return std::find(list.begin(), list.end(), song) != list.end();
-    };
-    for (std::size_t limit = 0;; ++limit) {
-        MemoryStore store;
-        StoreList(store, old);
-        for (const wchar_t* odd :
-             {L"LocalFile40", L"LocalFile01", L"LocalFileX", L"LocalFile1a", L"Other"}) {
-            store.Set(kSectionFileList, odd, L"leftover");
-        }
-        store.writeLimit = limit;
-        SaveOptions(store, Choices(false, true, updated));
-        Lines held;
-        for (const auto& entry : store.ValuesOf(kSectionFileList)) {
-            held.push_back(entry.second);
-        }
-        int count =
-            static_cast<int>(NumericValue(store.Read(kSectionSetting, L"LocalFileCount", L"")));
-        for (const auto& song : count == 11 ? updated : old) {
-            EXPECT_TRUE(in(held, song)) << "after " << limit << " writes " << song << " is gone";
-        }
-        for (int n = 1; n <= count; ++n) {
-            std::wstring song =
-                store.Read(kSectionFileList, L"LocalFile" + std::to_wstring(n), L"");
-            EXPECT_TRUE(in(old, song) || in(updated, song)) << limit;
-        }
-        if (store.writes.size() < limit) {
-            SectionValues expected;
-            for (std::size_t n = 1; n <= updated.size(); ++n) {
-                expected[L"localfile" + std::to_wstring(n)] = updated[n - 1];
+    Lines shorter = {L"N1", L"S12", L"S1", L"S2", L"S3", L"N2"};
+    Lines longer = old;
+    longer.insert(longer.begin() + 3, {L"N1", L"N2"});
+    for (const Lines& updated : {shorter, longer}) {
+        for (std::size_t limit = 0, restoreLimit = 0;; restoreLimit = (restoreLimit + 1) % 5) {
+            limit += restoreLimit == 0;
+            MemoryStore store;
+            StoreList(store, old);
+            for (const wchar_t* odd : {L"LocalFile40", L"LocalFileX", L"Other"}) {
+                store.Set(kSectionFileList, odd, L"leftover");
             }
-            EXPECT_EQ(store.ValuesOf(kSectionFileList), expected);
+            store.writeLimit = limit;
+            SaveOptions(store, Choices(false, true, updated));
+            bool finished = store.writes.size() < limit;
+            store.writeLimit = store.writes.size() + restoreLimit;
+            Loaded(store);
             store.writeLimit = SIZE_MAX;
-            SaveOptions(store, Choices(false, true, {}));
-            EXPECT_TRUE(store.ValuesOf(kSectionFileList).empty());
-            EXPECT_EQ(store.Read(kSectionSetting, L"LocalFileCount", L""), L"0");
-            break;
+            Lines loaded = Loaded(store);
+            EXPECT_TRUE(loaded == old || loaded == updated)
+                << "stopped after " << limit << " and " << restoreLimit << " writes";
+            EXPECT_EQ(Loaded(store), loaded) << limit;
+            if (finished) {
+                SectionValues expected;
+                for (std::size_t n = 1; n <= updated.size(); ++n) {
+                    expected[L"localfile" + std::to_wstring(n)] = updated[n - 1];
+                }
+                EXPECT_EQ(store.ValuesOf(kSectionFileList), expected);
+                EXPECT_TRUE(store.ValuesOf(kSectionFileBackup).empty());
+                break;
+            }
         }
     }
 }

@@ -41,6 +41,8 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     ASSERT_EQ(OpenSong(GetShortPath(wav), L"frmSS"), 0);
     EXPECT_EQ(Mci().SongLengthText, L"00:06");
     ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
+    SendMessageW(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 999); // another device's
+    EXPECT_FALSE(Mci().SongEnded);
     int percent = 0;
     ASSERT_TRUE(
         WaitUntil([&] { return GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
@@ -62,10 +64,11 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
 }
 
 TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
-    std::wstring mp3 = temp.File(L"Una canzone \u00e9.mp3");
+    CreateDirectoryW(temp.File(L"Wham!").c_str(), nullptr);
+    std::wstring mp3 = temp.File(L"Wham!\\Una canzone \u00e9.mp3");
     ASSERT_TRUE(
         CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
-    ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks
+    ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks and a "!"
     EXPECT_EQ(Mci().SongLengthText, L"00:02");
     ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
     EXPECT_TRUE(Notice(Mci().SongEnded));
