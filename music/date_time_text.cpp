@@ -1,6 +1,5 @@
 #include "music/date_time_text.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,12 +21,6 @@ std::wstring FormatClockText(const LocalDateTime& t, const std::wstring& dateSep
     return std::to_wstring(t.day) + dateSeparator + TwoDigits(t.month) + dateSeparator + year +
            L" " + std::to_wstring(t.hour) + timeSeparator + TwoDigits(t.minute) + timeSeparator +
            TwoDigits(t.second);
-}
-
-int FontPixelHeight(int points, int pixelsPerInch) {
-    std::int64_t product = static_cast<std::int64_t>(points) * pixelsPerInch;
-    std::int64_t half = product >= 0 ? 36 : -36;
-    return static_cast<int>((product + half) / 72);
 }
 
 } // namespace brelvix

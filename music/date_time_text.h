@@ -18,8 +18,5 @@ struct LocalDateTime {
 std::wstring FormatClockText(const LocalDateTime& t, const std::wstring& dateSeparator,
                              const std::wstring& timeSeparator);
 
-// The character height in pixels of a font of the given points on a device
-// of the given pixels per inch, rounded as MulDiv rounds (halves away from 0).
-int FontPixelHeight(int points, int pixelsPerInch);
 
 } // namespace brelvix

@@ -39,6 +39,7 @@ TEST(MciCommands, PositionsMoveTheKnobAlongTheGrooveOnly) {
         {33, 100, 33, 2267}, {121, 120, 100, 4920}, {900, 60, 100, 4920}};
     for (const auto& [position, length, percent, knob] : cases) {
         EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
+        EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
         EXPECT_EQ(KnobLeftTwips(percent), knob) << percent;
     }
 }

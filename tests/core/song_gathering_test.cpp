@@ -20,15 +20,6 @@ std::wstring Latin1(std::string_view bytes) {
     return text;
 }
 
-TEST(PlayListFile, FormatsAndSongsByExtensionInAnyCase) {
-    EXPECT_EQ(PlayListFormatOf(L"C:\\a.M3U"), PlayListFormat::M3u);
-    EXPECT_EQ(PlayListFormatOf(L"C:\\a.m3U8"), PlayListFormat::M3u8);
-    EXPECT_EQ(PlayListFormatOf(L"C:\\a.Pls"), PlayListFormat::Pls);
-    EXPECT_EQ(PlayListFormatOf(L"C:\\m3u\\a.txt"), PlayListFormat::None);
-    EXPECT_TRUE(IsSongFile(L"a.Mp3") && IsSongFile(L"b.MID") && IsSongFile(L"c.wAv"));
-    EXPECT_FALSE(IsSongFile(L"C:\\x.mp3\\cover.jpg") || IsSongFile(L"mp3"));
-}
-
 TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
     const struct {
         const char* name;
@@ -234,14 +225,6 @@ TEST(SongGathering, TheListsOwnTitlesAreDuplicatesAndItsLimitEndsTheWalk) {
     EXPECT_EQ(got.counts.already, 1);
     EXPECT_EQ(got.counts.added, SongCollection::kMaxEntries - 1);
     EXPECT_TRUE(got.counts.limitReached);
-}
-
-TEST(SongGathering, TheSummarySaysEachCountOnce) {
-    EXPECT_EQ(GatherSummary({1, 0, 0, false}), L"1 song added to the play-list.");
-    EXPECT_EQ(
-        GatherSummary({0, 500, 2, true}),
-        L"0 songs added to the play-list.\r500 were in it already.\r2 were left out: missing, "
-        L"not a song, or a web address.\rThe play-list is full: it holds at most 32767 songs.");
 }
 
 } // namespace

@@ -22,21 +22,16 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 # Waits up to 3 s for the saver to be in the state the step expects ("on" or
-# "off"), then holds it for 1.2 s more: a saver that must go on must not end
-# late either.
+# "off"); one that must go on must still run 1.2 s later.
 check() {
     local state=off
     for _ in $(seq 30); do
-        state=off
-        running && state=on
+        state=off && running && state=on
         [ "$state" = "$2" ] && break
         sleep 0.1
     done
-    [ "$state" = "$2" ] && [ "$2" = off ] && return
-    if [ "$state" = on ]; then
-        sleep 1.2
-        running && [ "$2" = on ] && return
-    fi
+    [ "$2" = on ] && sleep 1.2 && ! running && state=off
+    [ "$state" = "$2" ] && return
     echo "FAILED: $1"
     exit 1
 }
