@@ -257,6 +257,7 @@ TEST_F(SetupRun, AFolderTreeAndAPlayListFileComeInWithOneMessageEach) {
     Enter(files, lists.File(L""));
     Enter(files, L"mix.m3u");
     ASSERT_NE(WaitForBox(L"Brelvix"), nullptr);
+    Pause(0.5); // the X server draws a new box a moment after it maps it
     ScreenCapture().Save(L"add-summary.bmp");
     EXPECT_EQ(Answer(L"Brelvix", IDOK), L"2 songs added to the play-list.\r2 were left out: "
                                         L"missing, not a song, or a web address.");
