@@ -27,26 +27,39 @@ wine_env_skips() {
     fi
 }
 
-wine_env_start_xvfb() {
-    # Xvfb takes a free display itself and writes its number to the file.
-    local number_file
+# Starts an X server (its command and arguments given) that takes a free
+# display itself and writes its number to a file; returns once the server
+# answers, with DISPLAY set, and BRELVIX_X_PID holding it even if it failed.
+brelvix_x_start() {
+    local number_file n
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
-    BRELVIX_XVFB_PID=$!
+    "$@" -displayfd 3 3>"$number_file" >/dev/null 2>&1 &
+    BRELVIX_X_PID=$!
     for _ in $(seq 100); do
         [ -s "$number_file" ] && break
-        kill -0 "$BRELVIX_XVFB_PID" 2>/dev/null || break
+        kill -0 "$BRELVIX_X_PID" 2>/dev/null || break
         sleep 0.1
     done
-    local n
     n=$(tr -dc 0-9 <"$number_file")
     rm -f "$number_file"
-    if [ -z "$n" ] || ! kill -0 "$BRELVIX_XVFB_PID" 2>/dev/null ||
-        ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
-        echo "wine-env: Xvfb did not start" >&2
+    [ -n "$n" ] && kill -0 "$BRELVIX_X_PID" 2>/dev/null && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 ||
         return 1
-    fi
     export DISPLAY=":$n"
+}
+
+# Stops the X server whose process is given, if any.
+brelvix_x_stop() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+wine_env_start_xvfb() {
+    local started=0
+    brelvix_x_start Xvfb -screen 0 1024x768x24 -nolisten tcp || started=1
+    BRELVIX_XVFB_PID=$BRELVIX_X_PID
+    [ $started = 0 ] || echo "wine-env: Xvfb did not start" >&2
+    return $started
 }
 
 wine_env_start() {
@@ -102,9 +115,6 @@ wine_env_stop() {
     if [ -n "${BRELVIX_WINE_DIR:-}" ]; then
         WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
     fi
-    if [ -n "$BRELVIX_XVFB_PID" ]; then
-        kill "$BRELVIX_XVFB_PID" 2>/dev/null || true
-        wait "$BRELVIX_XVFB_PID" 2>/dev/null || true
-        BRELVIX_XVFB_PID=""
-    fi
+    brelvix_x_stop "$BRELVIX_XVFB_PID"
+    BRELVIX_XVFB_PID=""
 }

@@ -1,5 +1,6 @@
-# Sourced: an X server of its own with real monitors for Wine, which Xvfb
-# cannot give (it shows Wine one monitor whatever it is told). Xorg runs the
+# Sourced after scripts/wine-env.sh: an X server of its own with real
+# monitors for Wine, which Xvfb cannot give (it shows Wine one monitor
+# whatever it is told). Xorg runs the
 # dummy driver; xrandr lays the monitors out. A wineserver keeps the display
 # it started with, so the test run's server is stopped before and after.
 #   xorg_monitors_start WORK_DIR   starts the server, sets DISPLAY
@@ -12,15 +13,12 @@ xorg_monitors_stop_wine() { WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -k 
 
 xorg_monitors_stop() {
     xorg_monitors_stop_wine
-    if [ -n "$BRELVIX_XORG_PID" ]; then
-        kill "$BRELVIX_XORG_PID" 2>/dev/null
-        wait "$BRELVIX_XORG_PID" 2>/dev/null
-        BRELVIX_XORG_PID=""
-    fi
+    brelvix_x_stop "$BRELVIX_XORG_PID"
+    BRELVIX_XORG_PID=""
 }
 
 xorg_monitors_start() {
-    local work=$1 n
+    local work=$1
     mkdir -p "$work"
     # One dummy device whose screen holds two monitors side by side.
     cat >"$work/xorg.conf" <<'CONF'
@@ -31,21 +29,14 @@ Section "Screen" Identifier "screen" Device "dummy" Monitor "monitor" DefaultDep
     SubSection "Display" Depth 24 Modes "1024x768" Virtual 1824 768 EndSubSection EndSection
 CONF
     xorg_monitors_stop_wine
-    # The server takes a free display itself and writes its number to the file.
-    Xorg -displayfd 3 -config "$work/xorg.conf" -noreset -nolisten tcp \
-        -logfile "$work/xorg.log" 3>"$work/display" >/dev/null 2>&1 &
-    BRELVIX_XORG_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$BRELVIX_XORG_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    n=$(tr -dc 0-9 <"$work/display")
-    if [ -z "$n" ] || ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+    local started=0
+    brelvix_x_start Xorg -config "$work/xorg.conf" -noreset -nolisten tcp \
+        -logfile "$work/xorg.log" || started=1
+    BRELVIX_XORG_PID=$BRELVIX_X_PID
+    if [ $started != 0 ]; then
         echo "xorg-monitors: Xorg with the dummy driver did not start (see $work/xorg.log)" >&2
         return 1
     fi
-    export DISPLAY=":$n"
     xrandr --newmode m800 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
     xrandr --addmode DUMMY1 m800
 }
