@@ -39,7 +39,6 @@ TEST(MciCommands, PositionsMoveTheKnobAlongTheGrooveOnly) {
         {33, 100, 33, 2267}, {121, 120, 100, 4920}, {900, 60, 100, 4920}};
     for (const auto& [position, length, percent, knob] : cases) {
         EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
-        EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
         EXPECT_EQ(KnobLeftTwips(percent), knob) << percent;
     }
 }
@@ -52,7 +51,6 @@ TEST(MciCommands, OpenCommandsNameTheDeviceOfTheExtension) {
         {L"c:\\a\\song.Midi", L"open sequencer!c:\\a\\song.Midi alias a"},
         {L"C:\\A\\B.WAV", L"open waveaudio!C:\\A\\B.WAV alias a"},
         {L"C:\\A\\B.MP3", L"open C:\\A\\B.MP3 alias a"},
-        {L"C:\\SONGS.MIDI\\X.MP3", L"open C:\\SONGS.MIDI\\X.MP3 alias a"},
         {L"C:\\OLD.WAV\\X.MIDX", L"open C:\\OLD.WAV\\X.MIDX alias a"},
         {L"C:\\A.MID\\B", L"open C:\\A.MID\\B alias a"},
         {L"C:\\XMID~1.WAV", L"open waveaudio!C:\\XMID~1.WAV alias a"},
@@ -60,7 +58,6 @@ TEST(MciCommands, OpenCommandsNameTheDeviceOfTheExtension) {
          L"open \"C:\\Best.Of.Midnight Oil\\x.mid.wav\" type waveaudio alias a"},
         {L"C:\\My Music\\a.mp3", L"open \"C:\\My Music\\a.mp3\" alias a"},
         {L"C:\\WHAM!\\CLUBTR~1.MP3", L"open mpegvideo!C:\\WHAM!\\CLUBTR~1.MP3 alias a"},
-        {L"C:\\WHAM!\\FREEDOM.WAV", L"open waveaudio!C:\\WHAM!\\FREEDOM.WAV alias a"},
         {L"C:\\Wham!\\Club Tropicana.mp3",
          L"open \"mpegvideo!C:\\Wham!\\Club Tropicana.mp3\" alias a"},
         {L"C:\\A B!\\c.mid", L"open \"sequencer!C:\\A B!\\c.mid\" alias a"}};
@@ -108,15 +105,12 @@ TEST_F(MciPlayerTest, ErrorTextsAndNotices) {
     sender.errorTexts[277] = L"  A problem occurred in initializing MCI.  ";
     EXPECT_EQ(player.ErrorMessage(277), L"A problem occurred in initializing MCI.");
     EXPECT_EQ(player.ErrorMessage(99999), L"Errore generico nella periferica MCI");
-    const std::tuple<std::uintptr_t, bool, bool, bool> notices[] = {{1, true, false, false},
-                                                                    {4, false, true, false},
-                                                                    {2, false, false, false},
-                                                                    {8, false, false, true}};
-    for (const auto& [code, ended, aborted, failed] : notices) {
+    // Successful, aborted, failed; a superseded play (2) is none of them.
+    for (std::uintptr_t code : {1, 4, 2, 8}) {
         MciState fresh;
         OnMciNotify(fresh, code);
         EXPECT_EQ(std::tuple(fresh.SongEnded, fresh.SongAborted, fresh.SongFailed),
-                  std::tuple(ended, aborted, failed))
+                  std::tuple(code == 1, code == 4, code == 8))
             << code;
     }
 }

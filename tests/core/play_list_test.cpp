@@ -14,19 +14,9 @@ using namespace testing;
 
 class LoadPlayListTest : public ::testing::Test {
   protected:
-    void Store(const Lines& paths) {
-        store.Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
-        for (std::size_t n = 0; n < paths.size(); ++n) {
-            store.Set(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
-        }
-    }
     Lines Load() {
         LoadPlayList(music, store, files);
-        Lines out;
-        for (int n = 1; n <= music.PlayList.Count(); ++n) {
-            out.push_back(music.PlayList.PathAt(n));
-        }
-        return out;
+        return music.PlayList.Paths();
     }
 
     MemoryStore store;
@@ -36,8 +26,8 @@ class LoadPlayListTest : public ::testing::Test {
 
 TEST_F(LoadPlayListTest, MusicFileInAnyCaseBecomesCurrentOnlyWhereItWasAdded) {
     // Paths with no title are no songs: each row must name its own entry.
-    Store({L"C:\\A\\.mp3", L"C:\\A\\one.mp3", L"C:\\Folder\\", L"C:\\A\\Song.mp3",
-           L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
+    store.SetList({L"C:\\A\\.mp3", L"C:\\A\\one.mp3", L"C:\\Folder\\", L"C:\\A\\Song.mp3",
+                   L"C:\\Music\\Three.MP3", L"D:\\B\\Song.mp3"});
     store.Set(kSectionSetting, L"MusicFile", L"c:\\music\\three.mp3");
     EXPECT_EQ(Load(), (Lines{L"C:\\A\\one.mp3", L"C:\\A\\Song.mp3", L"C:\\Music\\Three.MP3"}));
     EXPECT_EQ(music.CurrentSong, 2);

@@ -2,26 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace brelvix {
 namespace {
 
 TEST(DecideSecureSaver, PolicyFirstThenTheSystemThenTheUser) {
     constexpr std::optional<bool> kSilent, kYes = true, kNo = false;
-    const struct {
-        const wchar_t* policy;
-        std::optional<bool> system;
-        const wchar_t* user;
-        bool secure;
-    } cases[] = {
+    const std::tuple<const wchar_t*, std::optional<bool>, const wchar_t*, bool> cases[] = {
         {L"1", kNo, L"0", true},      {L"0", kYes, L"1", false},     {L"1", kSilent, L"0", true},
         {L"0", kSilent, L"1", false}, {L"", kYes, L"0", true},       {L"", kNo, L"1", false},
         {L"", kSilent, L"1", true},   {L"", kSilent, L"0", false},   {L"", kSilent, L"", false},
         {L"2", kSilent, L"1", true},  {L" 1", kSilent, L"0", false}, {L"10", kNo, L"1", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DecideSecureSaver({c.policy, c.system, c.user}), c.secure)
-            << "[" << c.policy << "] " << (c.system ? *c.system ? "yes" : "no" : "silent") << " ["
-            << c.user << "]";
+    for (const auto& [policy, system, user, secure] : cases) {
+        EXPECT_EQ(DecideSecureSaver({policy, system, user}), secure)
+            << "[" << policy << "] " << (system ? *system ? "yes" : "no" : "silent") << " [" << user
+            << "]";
     }
 }
 

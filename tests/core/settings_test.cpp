@@ -44,16 +44,9 @@ SavedChoices Choices(bool usable, bool changed, const Lines& paths) {
     return {{usable, true, true}, paths.empty() ? L"" : paths.back(), changed, paths};
 }
 
-void StoreList(MemoryStore& store, const Lines& paths) {
-    for (std::size_t n = 0; n < paths.size(); ++n) {
-        store.Set(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
-    }
-    store.Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
-}
-
 TEST(SaveOptions, WritesTheOptionsInOrderAndTheListOnlyWhenChanged) {
     MemoryStore store;
-    StoreList(store, {L"keep"});
+    store.SetList({L"keep"});
     SaveOptions(store, Choices(true, false, {L"C:\\a.mp3"}));
     EXPECT_EQ(store.writes, (Lines{L"Setting/Mute=False", L"Setting/UsableScreen=True",
                                    L"Setting/BlackScreen=0", L"Setting/MouseMove=0",
@@ -89,7 +82,7 @@ TEST(SaveOptions, ALoadAfterASaveStoppedAnywhereReadsTheOldListOrTheNewOne) {
         for (std::size_t limit = 0, restoreLimit = 0;; restoreLimit = (restoreLimit + 1) % 5) {
             limit += restoreLimit == 0;
             MemoryStore store;
-            StoreList(store, old);
+            store.SetList(old);
             for (const wchar_t* odd : {L"LocalFile40", L"LocalFileX", L"Other"}) {
                 store.Set(kSectionFileList, odd, L"leftover");
             }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace brelvix {
 namespace {
@@ -21,12 +22,7 @@ std::wstring Latin1(std::string_view bytes) {
 }
 
 TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        PlayListFormat format;
-        std::wstring text;
-    } cases[] = {
+    const std::tuple<const char*, std::string, PlayListFormat, std::wstring> cases[] = {
         {"m3u8 without mark", "\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
         {"m3u8 with mark", "\xEF\xBB\xBF\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
         {"m3u in ANSI", "\xE0.mp3", PlayListFormat::M3u, L"\u00e0.mp3"},
@@ -34,46 +30,31 @@ TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
          L"\u041f.mp3"},
         {"pls in ANSI", "\xC3\xA0", PlayListFormat::Pls, L"\u00c3\u00a0"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PlayListText(c.bytes, c.format, Latin1), c.text) << c.name;
+    for (const auto& [name, bytes, format, text] : cases) {
+        EXPECT_EQ(PlayListText(bytes, format, Latin1), text) << name;
     }
 }
 
 TEST(PlayListFile, Utf8DecodingReplacesWhatIsNoCharacter) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::wstring text;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::wstring> cases[] = {
         {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5",
          std::wstring(L"\u00e9\u20ac") + (sizeof(wchar_t) == 2 ? L"\xD83C\xDFB5" : L"\U0001F3B5")},
         {"the last of two and three bytes", "\xDF\xBF\xEF\xBF\xBD", L"\u07ff\ufffd"},
-        {"a lone continuation",
-         "a\x80"
-         "b",
-         L"a\uFFFDb"},
+        {"a lone continuation", "a\x80\x62", L"a\uFFFDb"},
         {"cut short at the end", "a\xE2\x82", L"a\uFFFD"},
-        {"cut short by a plain byte",
-         "\xE2"
-         "a",
-         L"\uFFFDa"},
+        {"cut short by a plain byte", "\xE2\x61", L"\uFFFDa"},
         {"overlong slash", "\xE0\x80\xAF", L"\uFFFD"},
         {"surrogate", "\xED\xA0\x80", L"\uFFFD"},
         {"past U+10FFFF", "\xF4\x90\x80\x80", L"\uFFFD"},
         {"never a lead", "\xC0\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.name;
+    for (const auto& [name, bytes, text] : cases) {
+        EXPECT_EQ(DecodeUtf8(bytes), text) << name;
     }
 }
 
 TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
-    const struct {
-        const char* name;
-        std::wstring text;
-        PlayListFormat format;
-        Lines entries;
-    } cases[] = {
+    const std::tuple<const char*, std::wstring, PlayListFormat, Lines> cases[] = {
         {"m3u, CRLF",
          L"#EXTM3U\r\n#EXTINF:12,A - B\r\na.mp3\r\n\r\n  b.mp3 \r\n",
          PlayListFormat::M3u,
@@ -94,18 +75,14 @@ TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
          {}},
         {"empty", L"", PlayListFormat::M3u, {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PlayListEntries(c.text, c.format), c.entries) << c.name;
+    for (const auto& [name, text, format, entries] : cases) {
+        EXPECT_EQ(PlayListEntries(text, format), entries) << name;
     }
 }
 
 TEST(PlayListFile, EntriesResolveAgainstThePlayListsFolder) {
     std::wstring deep = L"C:\\" + std::wstring(300, L'd') + L"\\s.mp3";
-    const struct {
-        const wchar_t* entry;
-        const wchar_t* folder;
-        std::wstring path;
-    } cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*, std::wstring> cases[] = {
         {L"s.mp3", L"C:\\Music", L"C:\\Music\\s.mp3"},
         {L"Sub/s.mp3", L"C:\\Music\\", L"C:\\Music\\Sub\\s.mp3"},
         {L"..\\s.mp3", L"C:\\Music\\Lists", L"C:\\Music\\Lists\\..\\s.mp3"},
@@ -118,8 +95,8 @@ TEST(PlayListFile, EntriesResolveAgainstThePlayListsFolder) {
         {L"file:///C:/s.mp3", L"C:\\Music", L""},
         {deep.c_str(), L"C:\\Music", deep},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ResolveEntry(c.entry, c.folder), c.path) << c.entry;
+    for (const auto& [entry, folder, path] : cases) {
+        EXPECT_EQ(ResolveEntry(entry, folder), path) << entry;
     }
 }
 
