@@ -35,6 +35,18 @@ class SaverRun : public ::testing::Test {
         fresh_.Store().Write(kSectionSetting, key, value);
     }
     std::wstring Read(const wchar_t* key) { return fresh_.Store().Read(kSectionSetting, key, L""); }
+    // tests/e2e/monitors_e2e.sh names its run in BRELVIX_MONITOR_RUN on an X
+    // server with real monitors; elsewhere the monitor tests are skipped.
+    bool MonitorRun(const char* name, int monitors) {
+        const char* run = std::getenv("BRELVIX_MONITOR_RUN");
+        if (!run || std::string(run) != name) {
+            return false;
+        }
+        EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), monitors);
+        Set(L"UsableScreen", L"False");
+        Set(L"Mute", L"True");
+        return true;
+    }
     // Starts the saver and waits until its status bar is up.
     void Start() {
         saver_.emplace(L"/S");
@@ -71,8 +83,14 @@ class SaverRun : public ::testing::Test {
     std::optional<Scr> saver_;
 };
 
-COLORREF Navy = RGB(0, 0, 128), Black = RGB(0, 0, 0), White = RGB(255, 255, 255),
-         Grey = RGB(128, 128, 128), Green = RGB(0, 255, 0), Yellow = RGB(255, 255, 0);
+RECT VirtualScreen() {
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255), Green = RGB(0, 255, 0),
+         Yellow = RGB(255, 255, 0);
 
 bool PointerShows() {
     CURSORINFO cursor{sizeof cursor, 0, nullptr, {}};
@@ -107,21 +125,6 @@ struct MailHandler {
     std::wstring file = folder.File(L"mailto.txt");
 };
 
-// A window of this test program that takes the foreground from the saver,
-// as a program that a hot key starts would.
-class ForegroundTaker {
-  public:
-    ForegroundTaker() { SetForegroundWindow(wnd_); }
-    ~ForegroundTaker() { DestroyWindow(wnd_); }
-    ForegroundTaker(const ForegroundTaker&) = delete;
-    ForegroundTaker& operator=(const ForegroundTaker&) = delete;
-    bool Took() const { return GetForegroundWindow() == wnd_; }
-
-  private:
-    HWND wnd_ = CreateWindowExW(0, L"Static", L"Taker", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                                300, 200, nullptr, nullptr, nullptr, nullptr);
-};
-
 // Folders and names that once kept songs from opening: a "!" (MCI cuts a
 // device name there), ".mid" or ".wav" short of the extension; and a file
 // deleted from the middle of the list, which is passed over.
@@ -154,7 +157,6 @@ TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) 
                 POINT at{};
                 ScreenCapture shot = Shot(at);
                 shot.Save(L"full-screen.bmp");
-                auto bar = [&](int x, int y) { return shot.At(at.x + x, at.y + y); };
                 EXPECT_GT(shot.Count({0, 0, 400, 50}, Yellow), 100) << "the clock's text";
                 EXPECT_EQ(shot.At(2, 20), Black) << "on a black box";
                 EXPECT_EQ(shot.At(at.x + 175, at.y > 300 ? at.y - 100 : at.y + 200), Black)
@@ -163,13 +165,6 @@ TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) 
                     << "the song's title, white on navy";
                 EXPECT_GT(shot.Count({at.x + 10, at.y + 44, at.x + 50, at.y + 60}, Green), 10)
                     << "its length";
-                EXPECT_EQ(bar(5, 5), Navy); // the skin: title band, icon, panel, groove
-                EXPECT_EQ(bar(9, 6), White);
-                EXPECT_EQ(bar(200, 62), Black);
-                // The groove's rows, where the knob does not cover them.
-                EXPECT_GT(shot.Count({at.x + 65, at.y + 81, at.x + 338, at.y + 82}, Grey), 250);
-                EXPECT_GT(shot.Count({at.x + 65, at.y + 84, at.x + 338, at.y + 85}, White), 250);
-                EXPECT_EQ(bar(332, 9), Black); // the close glyph of the strip
                 shown = true;
             }
             EXPECT_EQ(FindWindowW(L"#32770", L"Brelvix"), nullptr) << "no error box";
@@ -204,10 +199,9 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
         },
         5000));
     AddTunes(2, 3);
-    for (auto [key, value] :
-         {std::pair{L"UsableScreen", L"0"}, {L"BlackScreen", L"False"}, {L"Mute", L"True"}}) {
-        Set(key, value);
-    }
+    Set(L"UsableScreen", L"0");
+    Set(L"BlackScreen", L"False");
+    Set(L"Mute", L"True");
     Start();
     EXPECT_LT(ProgramCpuOver(2), 0.25) << "the saver sleeps between its passes";
     paint(RGB(0, 255, 255));
@@ -218,8 +212,6 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndItAndF1Co
         WaitUntil([&] { return (shot = Shot(at))->At(at.x + 328, at.y + 80) == White; }, 3000));
     shot->Save(L"full-screen-desktop.bmp");
     EXPECT_EQ(shot->At(760, 610), RGB(255, 0, 255));
-    EXPECT_EQ(shot->At(at.x + 336, at.y + 80), Black);
-    EXPECT_GT(shot->Count({at.x + 22, at.y + 6, at.x + 287, at.y + 22}, White), 20);
     EXPECT_EQ(Read(L"MusicFile"), L"") << "nothing plays";
     DestroyWindow(patch);
     // Pressing Shift or Ctrl is itself a key that ends the saver, so the
@@ -344,20 +336,6 @@ TEST_F(SaverRun, ACorruptFirstSongShowsTheErrorOnceAboveTheSaverAndARightClickTh
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
 
-// The saver on two monitors, the second left of the primary (x negative):
-// tests/e2e/monitors_e2e.sh runs these on an X server with real monitors and
-// names the run in BRELVIX_MONITOR_RUN; elsewhere they are skipped.
-bool MonitorRun(const char* name) {
-    const char* run = std::getenv("BRELVIX_MONITOR_RUN");
-    return run && std::string(run) == name;
-}
-
-RECT VirtualScreen() {
-    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
-
 // A white window: content that a monitor's desktop shows.
 struct Patch {
     explicit Patch(const RECT& r)
@@ -370,17 +348,15 @@ struct Patch {
     HWND wnd;
 };
 
-// Away from the bar, which starts in the primary's middle and wanders down
+// With two monitors the second is left of the primary (x negative). Away
+// from the bar, which starts in the primary's middle and wanders down
 // and right.
 constexpr RECT kOnSecond{-700, 300, -500, 500}, kOnPrimary{60, 600, 260, 740};
 
 TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeepsToThePrimary) {
-    if (!MonitorRun("two")) {
+    if (!MonitorRun("two", 2)) {
         GTEST_SKIP() << "run by e2e-monitors";
     }
-    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
-    Set(L"UsableScreen", L"False");
-    Set(L"Mute", L"True");
     for (const wchar_t* black : {L"False", L"True"}) {
         std::optional<Patch> second(std::in_place, kOnSecond);
         std::optional<Patch> primary(std::in_place, kOnPrimary);
@@ -415,12 +391,9 @@ TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeeps
 
 // The script turns the second monitor on while this saver runs.
 TEST_F(SaverRun, ACoverFollowsAMonitorPluggedInWhileItRunsBlackWhereItHasNoPicture) {
-    if (!MonitorRun("change")) {
+    if (!MonitorRun("change", 1)) {
         GTEST_SKIP() << "run by e2e-monitors";
     }
-    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
-    Set(L"UsableScreen", L"False");
-    Set(L"Mute", L"True");
     Set(L"BlackScreen", L"False");
     std::optional<Patch> primary(std::in_place, kOnPrimary);
     // Off every screen until the new monitor comes: content there that only
@@ -456,12 +429,9 @@ TEST_F(SaverRun, GroupPolicyAloneLocksTheSaverWhichThenCoversTheUsableScreenAndE
     SecureSaverSetting policy(L"1", kPolicyControlPanel);
     Set(L"UsableScreen", L"True");
     Start();
-    RECT cover{};
+    RECT cover{}, screens = VirtualScreen();
     ASSERT_TRUE(GetWindowRect(Cover(), &cover));
-    EXPECT_EQ(cover.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
-    EXPECT_EQ(cover.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
-    EXPECT_EQ(cover.right - cover.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(cover.bottom - cover.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_TRUE(EqualRect(&cover, &screens));
     PressKey(VK_F1);
     EXPECT_TRUE(EndsWithin(5000)) << "no setup dialog on the unlocked desktop";
     EXPECT_EQ(Read(L"UsableScreen"), L"True");
@@ -490,10 +460,14 @@ TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrIt
             HWND shown = bringUp(up);
             ASSERT_TRUE(WaitUntil([&] { return shown && GetForegroundWindow() == shown; }, 5000))
                 << "the saver holds the foreground, up " << up;
-            ForegroundTaker other;
-            EXPECT_TRUE(other.Took()) << up;
+            // As a program that a hot key starts would.
+            HWND other = CreateWindowExW(0, L"Static", L"Taker", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                         40, 40, 300, 200, nullptr, nullptr, nullptr, nullptr);
+            SetForegroundWindow(other);
+            EXPECT_EQ(GetForegroundWindow(), other) << up;
             EXPECT_EQ(EndsWithin(1000), *locked == L'1') << "locked " << locked << ", up " << up;
             EXPECT_EQ(IsWindow(shown) != FALSE, *locked == L'0') << up;
+            DestroyWindow(other);
         }
     }
 }

@@ -69,10 +69,9 @@ inline std::string WavBytes(double seconds) {
     constexpr std::uint32_t kRate = 8000;
     auto samples = static_cast<std::uint32_t>(seconds * kRate);
     std::string out;
+    // Windows runs little-endian, as the format wants.
     auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            out += static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
+        out.append(reinterpret_cast<const char*>(&value), bytes);
     };
     out += "RIFF";
     put(36 + samples * 2, 4);
