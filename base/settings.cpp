@@ -2,6 +2,8 @@
 
 #include "base/text_value.h"
 
+#include <optional>
+
 namespace brelvix {
 namespace {
 
@@ -15,52 +17,77 @@ std::wstring FileKey(std::size_t n) {
     return L"LocalFile" + std::to_wstring(n);
 }
 
-// n for a key "LocalFile<n>" in any case, with no leading zeros; else 0.
-std::size_t FileKeyNumber(const std::wstring& key) {
-    constexpr std::size_t kPrefix = 9;
-    if (key.size() <= kPrefix || ToLowerText(key.substr(0, kPrefix)) != L"localfile" ||
-        key[kPrefix] == L'0' || key.size() > kPrefix + 9) {
-        return 0;
+// The backup holds the new list as one text cut into parts: each path as its
+// length, a colon and the path, so that any text survives the round trip.
+// A part stays far below the longest value a store need read back.
+constexpr wchar_t kPartKey[] = L"Part";
+constexpr std::size_t kPartLength = 16000;
+
+std::wstring PackedPaths(const std::vector<std::wstring>& paths) {
+    std::wstring packed;
+    for (const auto& path : paths) {
+        packed += std::to_wstring(path.size()) + L":" + path;
     }
-    std::size_t n = 0;
-    for (std::size_t i = kPrefix; i < key.size(); ++i) {
-        if (key[i] < L'0' || key[i] > L'9') {
-            return 0;
-        }
-        n = n * 10 + static_cast<std::size_t>(key[i] - L'0');
-    }
-    return n;
+    return packed;
 }
 
-void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) {
-    SectionValues old = store.ValuesOf(kSectionFileList);
-    auto read = static_cast<std::size_t>(StoredSongCount(store));
-    // The marker, first in: the old count.
-    KeyValues backup{{kCountKey, store.Read(kSectionSetting, kCountKey, L"0")}};
-    KeyValues fresh;
-    for (std::size_t n = 1; n <= paths.size(); ++n) {
-        auto was = old.find(ToLowerText(FileKey(n)));
-        if (was != old.end() && was->second == paths[n - 1]) {
-            continue;
+// Exactly `count` paths that fill the whole text, or nothing.
+std::optional<std::vector<std::wstring>> UnpackedPaths(std::wstring_view packed,
+                                                       std::size_t count) {
+    std::vector<std::wstring> paths;
+    std::size_t at = 0;
+    while (paths.size() < count) {
+        std::size_t colon = packed.find(L':', at);
+        if (colon == std::wstring_view::npos || colon == at || colon - at > 6) {
+            return std::nullopt;
         }
-        if (n <= read) {
-            backup.emplace_back(FileKey(n), was == old.end() ? L"" : was->second);
+        std::size_t length = 0;
+        for (; at < colon; ++at) {
+            if (packed[at] < L'0' || packed[at] > L'9') {
+                return std::nullopt;
+            }
+            length = length * 10 + static_cast<std::size_t>(packed[at] - L'0');
         }
-        fresh.emplace_back(FileKey(n), paths[n - 1]);
+        if (length > packed.size() - colon - 1) {
+            return std::nullopt;
+        }
+        paths.emplace_back(packed.substr(colon + 1, length));
+        at = colon + 1 + length;
     }
-    store.DeleteSection(kSectionFileBackup);
-    store.WriteValues(kSectionFileBackup, backup);
-    store.WriteValues(kSectionFileList, fresh);
+    if (at != packed.size()) {
+        return std::nullopt;
+    }
+    return paths;
+}
+
+// Rewrites the whole list section, so that no stray key outlives the save;
+// dropping the backup after the count makes the new list the only record.
+void StoreList(SettingsStore& store, const std::vector<std::wstring>& paths) {
+    KeyValues values;
+    for (std::size_t n = 1; n <= paths.size(); ++n) {
+        values.emplace_back(FileKey(n), paths[n - 1]);
+    }
+    store.DeleteSection(kSectionFileList);
+    store.WriteValues(kSectionFileList, values);
     store.Write(kSectionSetting, kCountKey, std::to_wstring(paths.size()));
     store.DeleteSection(kSectionFileBackup);
-    std::vector<std::wstring> beyond;
-    for (const auto& key : old) {
-        std::size_t n = FileKeyNumber(key.first);
-        if (n == 0 || n > paths.size()) {
-            beyond.push_back(key.first);
-        }
+}
+
+// The new list goes into the backup first, its count last: once the count is
+// there, a load finishes the save from the backup; before that, the stored
+// list is still untouched. Parts instead of a value per song keep the save
+// of a full list to one write per song.
+void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) {
+    store.DeleteSection(kSectionFileBackup);
+    std::wstring packed = PackedPaths(paths);
+    KeyValues backup;
+    for (std::size_t at = 0; at < packed.size(); at += kPartLength) {
+        backup.emplace_back(kPartKey + std::to_wstring(backup.size() + 1),
+                            packed.substr(at, kPartLength));
     }
-    store.DeleteKeys(kSectionFileList, beyond);
+    backup.emplace_back(kCountKey, std::to_wstring(paths.size()));
+    store.WriteValues(kSectionFileBackup, backup);
+    StoreList(store, paths);
 }
 
 } // namespace
@@ -84,19 +111,29 @@ int StoredSongCount(SettingsStore& store) {
 
 void RestoreInterruptedSave(SettingsStore& store) {
     SectionValues backup = store.ValuesOf(kSectionFileBackup);
-    auto marker = backup.find(ToLowerText(kCountKey));
-    if (marker == backup.end()) {
+    if (backup.empty()) {
         return;
     }
-    KeyValues old;
-    for (const auto& [key, value] : backup) {
-        if (std::size_t n = FileKeyNumber(key)) {
-            old.emplace_back(FileKey(n), value);
+    auto count = backup.find(ToLowerText(kCountKey));
+    std::wstring packed;
+    for (std::size_t n = 1;; ++n) {
+        auto part = backup.find(ToLowerText(kPartKey) + std::to_wstring(n));
+        if (part == backup.end()) {
+            break;
         }
+        packed += part->second;
     }
-    store.WriteValues(kSectionFileList, old);
-    store.Write(kSectionSetting, kCountKey, marker->second);
-    store.DeleteSection(kSectionFileBackup);
+    std::optional<std::vector<std::wstring>> paths;
+    if (count != backup.end()) {
+        paths = UnpackedPaths(packed, static_cast<std::size_t>(ClampedWhole(
+                                          NumericValue(count->second), 0, kMaxStoredSongs)));
+    }
+    if (paths) {
+        StoreList(store, *paths);
+    } else {
+        // Stopped before its count was written: the stored list was not yet touched.
+        store.DeleteSection(kSectionFileBackup);
+    }
 }
 
 bool ParseBool(std::wstring_view text) {

@@ -11,8 +11,8 @@ namespace brelvix {
 
 inline constexpr wchar_t kSectionSetting[] = L"Setting";
 inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
-// While a changed play-list is saved: the old count and the old songs the
-// new list overwrites. Its presence means the save did not finish.
+// While a changed play-list is saved: the new list, complete once its count
+// is there. Its presence means the save did not finish.
 inline constexpr wchar_t kSectionFileBackup[] = L"LocalFileBackup";
 // The play-list holds at most this many songs.
 inline constexpr int kMaxStoredSongs = 32767;
@@ -65,12 +65,10 @@ Options LoadOptions(SettingsStore& store, bool lockedSaver = false);
 
 // What the setup dialog's OK stores. The play-list is written only when it
 // was changed, and so that a load after the process stopped at any write
-// reads exactly the old list or exactly the new one: the old count goes into
-// the backup section first, then the old songs that new keys overwrite;
-// then the new keys and their count are written, and the backup section
-// goes at once, which makes the new list the stored one; only then are the
-// keys past the new list deleted. A complete save leaves exactly
-// "LocalFile1" ... "LocalFileN" and "LocalFileCount" N.
+// reads exactly the old list or exactly the new one: the new list goes into
+// the backup section first, its count last; then the list section is
+// written anew with its count, and the backup goes. A complete save leaves
+// exactly "LocalFile1" ... "LocalFileN" and "LocalFileCount" N.
 struct SavedChoices {
     Options options;
     std::wstring musicFile;
@@ -79,8 +77,9 @@ struct SavedChoices {
 };
 void SaveOptions(SettingsStore& store, const SavedChoices& choices);
 
-// After a save that did not finish, puts the old list back as it was; the
-// loader calls it before it reads the list.
+// After a save that did not finish: stores the new list when its backup was
+// complete, else drops the backup and the old list stays. The loader calls
+// it before it reads the list.
 void RestoreInterruptedSave(SettingsStore& store);
 
 // "LocalFileCount" as the loader reads it: rounded, held within 0 ... 32767.

@@ -77,7 +77,7 @@ TEST(SaveOptions, ALoadAfterASaveStoppedAnywhereReadsTheOldListOrTheNewOne) {
     }
     Lines shorter = {L"N1", L"S12", L"S1", L"S2", L"S3", L"N2"};
     Lines longer = old;
-    longer.insert(longer.begin() + 3, {L"N1", L"N2"});
+    longer.insert(longer.begin() + 3, {L"3:C:\\N1", std::wstring(20000, L'2')});
     for (const Lines& updated : {shorter, longer}) {
         for (std::size_t limit = 0, restoreLimit = 0;; restoreLimit = (restoreLimit + 1) % 5) {
             limit += restoreLimit == 0;
@@ -106,6 +106,33 @@ TEST(SaveOptions, ALoadAfterASaveStoppedAnywhereReadsTheOldListOrTheNewOne) {
                 break;
             }
         }
+    }
+}
+
+// A backup that is not whole, as another program or a damaged store may
+// leave it, is dropped and the stored list stays.
+TEST(SaveOptions, ABackupThatIsNotWholeLeavesTheStoredList) {
+    const std::pair<SectionValues, Lines> cases[] = {
+        {{{L"Part1", L"2:ab1:c"}, {L"LocalFileCount", L"2"}}, {L"ab", L"c"}},
+        {{{L"Part1", L"2:a"}, {L"Part2", L"b1:c"}, {L"LocalFileCount", L"2"}}, {L"ab", L"c"}},
+        {{{L"Part1", L"2:ab1:c"}}, {L"old"}},
+        {{{L"Part1", L"2:ab1:c"}, {L"LocalFileCount", L"3"}}, {L"old"}},
+        {{{L"Part1", L"2:ab1:c"}, {L"LocalFileCount", L"1"}}, {L"old"}},
+        {{{L"Part1", L"2:a"}, {L"Part3", L"b1:c"}, {L"LocalFileCount", L"2"}}, {L"old"}},
+        {{{L"Part1", L"2:ab:c"}, {L"LocalFileCount", L"2"}}, {L"old"}},
+        {{{L"Part1", L"2:ab1c"}, {L"LocalFileCount", L"2"}}, {L"old"}},
+        {{{L"Part1", L"2:ab9999999:c"}, {L"LocalFileCount", L"2"}}, {L"old"}},
+        {{{L"Part1", L":ab"}, {L"LocalFileCount", L"1"}}, {L"old"}},
+        {{{L"LocalFileCount", L"0"}}, {}},
+    };
+    for (const auto& [backup, loaded] : cases) {
+        MemoryStore store;
+        store.SetList({L"old"});
+        for (const auto& [key, value] : backup) {
+            store.Set(kSectionFileBackup, key, value);
+        }
+        EXPECT_EQ(Loaded(store), loaded) << backup.begin()->second;
+        EXPECT_TRUE(store.ValuesOf(kSectionFileBackup).empty());
     }
 }
 
