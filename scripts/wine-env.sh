@@ -4,6 +4,7 @@
 #   wine_env_stop                          stops wineserver and our Xvfb
 #   wine_env_pids PATTERN                  our prefix's processes whose command line matches
 #   wine_env_skips                         one line: what this machine cannot run, and why
+#   within SECONDS COMMAND...              runs the command until it succeeds, at most that long
 # BRELVIX_RUNS_32BIT is "yes" when 32-bit programs run here (scripts/runs-32bit).
 
 BRELVIX_SCRIPTS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -109,6 +110,15 @@ wine_env_pids() {
             grep -qx "WINEPREFIX=$BRELVIX_WINE_DIR/prefix" && echo "$p"
     done
     return 0
+}
+
+within() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
+    done
 }
 
 wine_env_stop() {

@@ -41,12 +41,10 @@ machine() { # WINEARCH, the setup, the Brelvix.scr that must be installed, the l
     [ "$(value "$uninstall" DisplayName)" = "Brelvix screen saver" ] || fail "no uninstall entry"
     run reg add 'HKCU\Software\Brelvix\Setting' /v UsableScreen /d False /f >/dev/null 2>&1
     BRELVIX_WINE=$loader run 'C:\windows\system32\Brelvix.scr' /S & saver=$!
-    for _ in $(seq 100); do shown && break || sleep 0.2; done
-    sleep 1
-    shown && kill -0 $saver 2>/dev/null || fail "the installed saver did not start"
-    xdotool key space
-    for _ in $(seq 50); do kill -0 $saver 2>/dev/null && sleep 0.2; done
-    kill -0 $saver 2>/dev/null && fail "the installed saver did not end on a key"
+    within 20 shown && kill -0 $saver 2>/dev/null || fail "the installed saver did not start"
+    # A key that comes before the saver takes keys is lost: another, until it ends.
+    ended() { xdotool key space && ! kill -0 $saver 2>/dev/null; }
+    within 10 ended || fail "the installed saver did not end on a key"
     run "$(value "$uninstall" UninstallString | tr -d '"')" /S
     WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -w
     [ ! -e "$system32/Brelvix.scr" ] && [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] &&

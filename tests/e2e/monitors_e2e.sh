@@ -23,11 +23,8 @@ one_monitor
 BRELVIX_MONITOR_RUN=change "$here/scripts/wine-run" "$tests" \
     --gtest_filter='SaverRun.ACoverFollows*' &
 driver=$!
-for _ in $(seq 300); do
-    xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1 && break
-    kill -0 "$driver" 2>/dev/null || break
-    sleep 0.2
-done
+shown_or_over() { xdotool search --onlyvisible --class brelvix.scr >/dev/null 2>&1 || ! kill -0 "$driver" 2>/dev/null; }
+within 60 shown_or_over
 two_monitors
 wait "$driver" || status=1
 exit $status
