@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/program_state.h"
+#include "base/twips.h"
 #include "winutil/handles_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/registry_store_win.h"
@@ -147,6 +148,30 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
+// Whether what read gives changes that many times within the time.
+template <typename Read> bool Changes(Read read, int times, DWORD timeoutMs = 10000) {
+    for (auto seen = read(); times-- > 0; seen = read()) {
+        if (!WaitUntil([&] { return !(read() == seen); }, timeoutMs)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The control that has the keyboard in a window of another process.
+inline HWND FocusIn(HWND window) {
+    GUITHREADINFO focus{sizeof focus};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
+    return focus.hwndFocus;
+}
+
+// Brings a window of another process to the front; true once the keyboard is in it.
+inline bool BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    auto inside = [&] { return FocusIn(window) == window || IsChild(window, FocusIn(window)); };
+    return window && WaitUntil(inside, 5000);
+}
+
 // A dialog box (class "#32770") with this caption once it shows, or nullptr.
 // A box is found before it is laid out; its buttons are in place once it is visible.
 inline HWND WaitForBox(const wchar_t* caption, DWORD timeoutMs = 5000) {
@@ -253,10 +278,33 @@ inline double ProgramCpuOver(double seconds) {
     return (ticks() - before) / 100.0;
 }
 
-// Sends the input and lets it reach the other process before the caller looks.
+// Whether the window's thread comes round its message loop that many times.
+// Each round it takes at least one message queued before, so by the last
+// answer that many messages queued before the first are handled. What is
+// queued for this thread is handled here.
+inline bool Answers(HWND wnd, std::size_t rounds = 2) {
+    if (GetWindowThreadProcessId(wnd, nullptr) == GetCurrentThreadId()) {
+        PumpMessages();
+        return true;
+    }
+    DWORD_PTR ignored = 0;
+    while (rounds-- > 0) {
+        if (!SendMessageTimeoutW(wnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Sends the input and returns once the window it went to has handled it: a
+// key goes to the foreground window, a mouse event to the window under the
+// pointer. A key down may bring a character message too.
 inline void SendAll(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Pause(0.05);
+    POINT at{};
+    GetCursorPos(&at);
+    bool mouse = inputs.front().type == INPUT_MOUSE;
+    Answers(mouse ? WindowFromPoint(at) : GetForegroundWindow(), 2 * inputs.size() + 1);
 }
 
 // Presses the keys in order and lets them go in reverse: {VK_CONTROL, VK_DOWN}.
@@ -399,10 +447,32 @@ struct StandInHost {
     HWND dialog, combo = nullptr, preview;
 };
 
-// A rectangle of a window's client area on the screen.
+// Twips of the program's layout as pixels of this screen, as the program
+// converts them; a rectangle counted from origin.
+inline int ScreenTwipsPerPixel() {
+    WindowDc screen(nullptr);
+    return TwipsPerPixel(GetDeviceCaps(screen.Get(), LOGPIXELSX));
+}
+inline int Px(int twips) {
+    return TwipsToPixels(twips, ScreenTwipsPerPixel());
+}
+inline RECT Px(const TwipsRect& r, POINT origin = {}) {
+    int left = origin.x + Px(r.left), top = origin.y + Px(r.top);
+    return {left, top, left + Px(r.width), top + Px(r.height)};
+}
+
+// A window's client area, or a rectangle of it, on the screen.
 inline RECT OnScreen(HWND wnd, RECT area) {
     MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
     return area;
+}
+inline RECT OnScreen(HWND wnd) {
+    RECT area{};
+    GetClientRect(wnd, &area);
+    return OnScreen(wnd, area);
+}
+inline POINT Middle(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 } // namespace brelvix::testing
