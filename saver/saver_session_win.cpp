@@ -1,6 +1,7 @@
 #include "saver/saver_session_win.h"
 
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "base/wander.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
@@ -104,7 +105,7 @@ SessionShape StartSession(bool setupActive) {
     // The old session's reference point would end this one at its first move.
     MouseRef() = MouseReference{};
     if (!setupActive) {
-        ProgramStore().Write(kSectionSetting, L"ActiveSetup", L"0");
+        ProgramStore().Write(kSectionSetting, kKeyActiveSetup, L"0");
     }
     Music().CurrentFile = GetSavedMusicFile();
     if (Music().CurrentFile.empty()) {
