@@ -22,9 +22,11 @@ void DrawRaisedBlock(HDC dc, RECT r) {
 void DrawPlainStrip(HDC dc, const RECT& strip) {
     FillSolid(dc, strip, kNavy);
     const std::pair<int, UINT> buttons[] = {
-        {2, DFCS_CAPTIONMIN}, {18, DFCS_CAPTIONMAX}, {36, DFCS_CAPTIONCLOSE}};
+        {2, DFCS_CAPTIONMIN}, {18, DFCS_CAPTIONMAX}, {kCloseGlyphLeftPixel, DFCS_CAPTIONCLOSE}};
     for (const auto& [x, kind] : buttons) {
-        RECT button{strip.left + x, strip.top + 2, strip.left + x + 16, strip.top + 16};
+        int top = strip.top + kGlyphTopPixel;
+        RECT button{strip.left + x, top, strip.left + x + kGlyphPixelWidth,
+                    top + kGlyphPixelHeight};
         DrawFrameControl(dc, &button, DFC_CAPTION, kind);
     }
 }
