@@ -28,6 +28,10 @@
 namespace brelvix {
 namespace {
 
+// One pass of the saver loop: the bar moves, the song position and the clock
+// are redrawn, and input is answered about ten times a second.
+constexpr double kPassSeconds = 0.1;
+
 // The two shapes of a session: the full-screen saver with the status bar
 // inside it, or only the status bar floating over a usable desktop.
 struct SessionShape {
@@ -158,7 +162,7 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         if (!p.Opt.Mute && !p.EndSaver) {
             UpdateMusic(shape.notifyWindow, shape.alias);
         }
-        Pause(0.1);
+        Pause(kPassSeconds);
         // Once the session is over the clock's drawing state has been given
         // back; drawing again would take a device context nobody releases.
         if (shape.fullScreen && !p.EndSaver) {
