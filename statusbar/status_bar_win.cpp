@@ -223,7 +223,11 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // Only the program's own unload closes the status bar.
         return 0;
     case WM_QUERYENDSESSION:
-        // The saver's bar holds the session; the preview's must not stop a sign-out.
+        // Windows ending the session is one more close request, and the
+        // saver's bar lets only the program's own unload through: a sign-out
+        // or shut-down waits until the saver is ended at the machine. The
+        // preview's bar is hidden, and a window nobody sees must not hold a
+        // sign-out with nothing on screen to end it.
         return Program().RunMode == ModeSaver ? FALSE : Default(msg, wParam, lParam);
     default:
         return Default(msg, wParam, lParam);
