@@ -11,6 +11,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace brelvix {
@@ -317,6 +318,27 @@ void ShowAboutForm(HWND owner, const std::wstring& comment, HICON icon, bool hin
         SetTopMost(box.Handle());
     }
     box.About(comment, icon);
+}
+
+// ShellExecute's result is a code, not a handle: above this, the launch worked.
+constexpr std::intptr_t kLastShellError = 32;
+
+// The words for what ShellExecute's code says went wrong; empty when it worked.
+std::wstring ShellOpenMessage(std::intptr_t code) {
+    switch (code) {
+    case SE_ERR_FNF:
+        return L"File not found.";
+    case SE_ERR_PNF:
+        return L"Path not found.";
+    case SE_ERR_ACCESSDENIED:
+        return L"Access denied.";
+    case SE_ERR_ASSOCINCOMPLETE:
+        return L"Incomplete association type of file.";
+    case SE_ERR_NOASSOC:
+        return L"Missing association type of file.";
+    default:
+        return code <= kLastShellError ? L"Generic access file error." : L"";
+    }
 }
 
 } // namespace

@@ -64,21 +64,4 @@ std::wstring LinkTarget(AboutLink link) {
     return link == AboutLink::Mail ? std::wstring(L"mailto:") + kMailAddress : kWebAddress;
 }
 
-std::wstring ShellOpenMessage(std::intptr_t code) {
-    switch (code) {
-    case 2:
-        return L"File not found.";
-    case 3:
-        return L"Path not found.";
-    case 5:
-        return L"Access denied.";
-    case 27:
-        return L"Incomplete association type of file.";
-    case 31:
-        return L"Missing association type of file.";
-    default:
-        return code < 33 ? L"Generic access file error." : L"";
-    }
-}
-
 } // namespace brelvix

@@ -1,8 +1,6 @@
-// What the About box says: its text, the addresses behind its two links, and
-// the words for a shell launch's result.
+// What the About box says: its text and the addresses behind its two links.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,9 +22,5 @@ enum class AboutLink { Mail, Web };
 
 // What the shell is asked to open for a link.
 std::wstring LinkTarget(AboutLink link);
-
-// The words for the code a shell launch returns: empty for success (33 or
-// more), else what went wrong.
-std::wstring ShellOpenMessage(std::intptr_t code);
 
 } // namespace brelvix

@@ -5,6 +5,7 @@
 #include "app/instance_win.h"
 #include "app/setup_mode_win.h"
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "base/text_value.h"
 #include "base/twips.h"
 #include "music/playlist_win.h"
@@ -44,7 +45,7 @@ InstanceAction CheckOtherInstances(const InstanceMarker& marker) {
     facts.otherInstance = marker.OtherInstanceRunning();
     HWND existing = FindAppWindow(p.AppTitle);
     facts.appWindowFound = existing != nullptr;
-    facts.activeSetup = NumericValue(ProgramStore().Read(kSectionSetting, L"ActiveSetup", L"0"));
+    facts.activeSetup = NumericValue(ProgramStore().Read(kSectionSetting, kKeyActiveSetup, L"0"));
     InstanceAction action = DecideInstanceAction(facts);
     if (action == InstanceAction::RestoreAndExit) {
         RestoreAppWindow(existing);

@@ -23,6 +23,9 @@ constexpr wchar_t kSetupAlias[] = L"fsetup";
 // Between passes the loop sleeps until a message comes or this time passes,
 // so the preview's position still moves about ten times a second.
 constexpr DWORD kPassMs = 100;
+// After the dialog goes: the windows it covered repaint before a saver that
+// F1 asked for covers them again.
+constexpr double kAfterDialogSeconds = 0.3;
 
 // The control panel passes its own page's handle; its parent is the dialog
 // that must not be used while ours is open.
@@ -125,7 +128,7 @@ bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     CloseSong(kSetupAlias);
     UnhookSetupWindow(dialog.Handle());
     dialog.Unload();
-    Pause(0.3);
+    Pause(kAfterDialogSeconds);
     if (!p.SetupRequested) {
         return false;
     }

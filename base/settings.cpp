@@ -7,20 +7,13 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kCountKey[] = L"LocalFileCount";
-
 bool ReadBool(SettingsStore& store, const wchar_t* key, const wchar_t* fallback) {
     return ParseBool(store.Read(kSectionSetting, key, fallback));
-}
-
-std::wstring FileKey(std::size_t n) {
-    return L"LocalFile" + std::to_wstring(n);
 }
 
 // The backup holds the new list as one text cut into parts: each path as its
 // length, a colon and the path, so that any text survives the round trip.
 // A part stays far below the longest value a store need read back.
-constexpr wchar_t kPartKey[] = L"Part";
 constexpr std::size_t kPartLength = 16000;
 
 std::wstring PackedPaths(const std::vector<std::wstring>& paths) {
@@ -65,11 +58,11 @@ std::optional<std::vector<std::wstring>> UnpackedPaths(std::wstring_view packed,
 void StoreList(SettingsStore& store, const std::vector<std::wstring>& paths) {
     KeyValues values;
     for (std::size_t n = 1; n <= paths.size(); ++n) {
-        values.emplace_back(FileKey(n), paths[n - 1]);
+        values.emplace_back(FileListKey(n), paths[n - 1]);
     }
     store.DeleteSection(kSectionFileList);
     store.WriteValues(kSectionFileList, values);
-    store.Write(kSectionSetting, kCountKey, std::to_wstring(paths.size()));
+    store.Write(kSectionSetting, kKeyLocalFileCount, std::to_wstring(paths.size()));
     store.DeleteSection(kSectionFileBackup);
 }
 
@@ -82,10 +75,10 @@ void SavePlayList(SettingsStore& store, const std::vector<std::wstring>& paths) 
     std::wstring packed = PackedPaths(paths);
     KeyValues backup;
     for (std::size_t at = 0; at < packed.size(); at += kPartLength) {
-        backup.emplace_back(kPartKey + std::to_wstring(backup.size() + 1),
+        backup.emplace_back(kBackupPartKeyPrefix + std::to_wstring(backup.size() + 1),
                             packed.substr(at, kPartLength));
     }
-    backup.emplace_back(kCountKey, std::to_wstring(paths.size()));
+    backup.emplace_back(kKeyLocalFileCount, std::to_wstring(paths.size()));
     store.WriteValues(kSectionFileBackup, backup);
     StoreList(store, paths);
 }
@@ -105,7 +98,7 @@ void SettingsStore::DeleteKeys(std::wstring_view section, const std::vector<std:
 }
 
 int StoredSongCount(SettingsStore& store) {
-    double value = NumericValue(store.Read(kSectionSetting, kCountKey, L"0"));
+    double value = NumericValue(store.Read(kSectionSetting, kKeyLocalFileCount, L"0"));
     return static_cast<int>(ClampedWhole(value, 0, kMaxStoredSongs));
 }
 
@@ -114,10 +107,10 @@ void RestoreInterruptedSave(SettingsStore& store) {
     if (backup.empty()) {
         return;
     }
-    auto count = backup.find(ToLowerText(kCountKey));
+    auto count = backup.find(ToLowerText(kKeyLocalFileCount));
     std::wstring packed;
     for (std::size_t n = 1;; ++n) {
-        auto part = backup.find(ToLowerText(kPartKey) + std::to_wstring(n));
+        auto part = backup.find(ToLowerText(kBackupPartKeyPrefix) + std::to_wstring(n));
         if (part == backup.end()) {
             break;
         }
@@ -160,14 +153,14 @@ const wchar_t* BoolText(bool value) {
 
 Options LoadOptions(SettingsStore& store, bool lockedSaver) {
     Options opt;
-    opt.BlackScreen = ReadBool(store, L"BlackScreen", L"1");
-    opt.MouseMove = ReadBool(store, L"MouseMove", L"0");
-    opt.UsableScreen = ReadBool(store, L"UsableScreen", L"1") && !lockedSaver;
-    opt.Mute = ReadBool(store, L"Mute", L"0");
-    opt.ViewFilename = ReadBool(store, L"ViewFilename", L"0");
-    opt.ViewTime = ReadBool(store, L"ViewTime", L"1");
-    if (store.Read(kSectionSetting, L"ViewTime", L"").empty()) {
-        store.Write(kSectionSetting, L"ViewTime", BoolText(opt.ViewTime));
+    opt.BlackScreen = ReadBool(store, kKeyBlackScreen, L"1");
+    opt.MouseMove = ReadBool(store, kKeyMouseMove, L"0");
+    opt.UsableScreen = ReadBool(store, kKeyUsableScreen, L"1") && !lockedSaver;
+    opt.Mute = ReadBool(store, kKeyMute, L"0");
+    opt.ViewFilename = ReadBool(store, kKeyViewFilename, L"0");
+    opt.ViewTime = ReadBool(store, kKeyViewTime, L"1");
+    if (store.Read(kSectionSetting, kKeyViewTime, L"").empty()) {
+        store.Write(kSectionSetting, kKeyViewTime, BoolText(opt.ViewTime));
     }
     if (opt.UsableScreen) {
         opt.BlackScreen = false;
@@ -178,13 +171,13 @@ Options LoadOptions(SettingsStore& store, bool lockedSaver) {
 
 void SaveOptions(SettingsStore& store, const SavedChoices& choices) {
     const Options& opt = choices.options;
-    store.Write(kSectionSetting, L"Mute", BoolText(opt.Mute));
-    store.Write(kSectionSetting, L"UsableScreen", BoolText(opt.UsableScreen));
-    store.Write(kSectionSetting, L"BlackScreen",
+    store.Write(kSectionSetting, kKeyMute, BoolText(opt.Mute));
+    store.Write(kSectionSetting, kKeyUsableScreen, BoolText(opt.UsableScreen));
+    store.Write(kSectionSetting, kKeyBlackScreen,
                 opt.UsableScreen ? L"0" : BoolText(opt.BlackScreen));
-    store.Write(kSectionSetting, L"MouseMove", opt.UsableScreen ? L"0" : BoolText(opt.MouseMove));
-    store.Write(kSectionSetting, L"LocalFile", L"1");
-    store.Write(kSectionSetting, L"MusicFile", choices.musicFile);
+    store.Write(kSectionSetting, kKeyMouseMove, opt.UsableScreen ? L"0" : BoolText(opt.MouseMove));
+    store.Write(kSectionSetting, kKeyLocalFile, L"1");
+    store.Write(kSectionSetting, kKeyMusicFile, choices.musicFile);
     if (!choices.playListChanged) {
         return;
     }

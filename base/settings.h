@@ -2,20 +2,14 @@
 // boolean, and the order in which options are loaded and saved.
 #pragma once
 
+#include "base/setting_keys.h"
+
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brelvix {
-
-inline constexpr wchar_t kSectionSetting[] = L"Setting";
-inline constexpr wchar_t kSectionFileList[] = L"LocalFileList";
-// While a changed play-list is saved: the new list, complete once its count
-// is there. Its presence means the save did not finish.
-inline constexpr wchar_t kSectionFileBackup[] = L"LocalFileBackup";
-// The play-list holds at most this many songs.
-inline constexpr int kMaxStoredSongs = 32767;
 
 using SectionValues = std::map<std::wstring, std::wstring>;
 using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;

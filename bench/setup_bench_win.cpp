@@ -30,11 +30,11 @@ void StoreSongs(int count) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brelvix");
     brelvix::RegistryStore store(L"Software\\Brelvix");
     for (int n = 1; n <= count; ++n) {
-        store.Write(brelvix::kSectionFileList, L"LocalFile" + std::to_wstring(n),
+        store.Write(brelvix::kSectionFileList, brelvix::FileListKey(n),
                     L"C:\\Music\\Song number " + std::to_wstring(n) + L".mp3");
     }
-    store.Write(brelvix::kSectionSetting, L"LocalFileCount", std::to_wstring(count));
-    store.Write(brelvix::kSectionSetting, L"Mute", L"True");
+    store.Write(brelvix::kSectionSetting, brelvix::kKeyLocalFileCount, std::to_wstring(count));
+    store.Write(brelvix::kSectionSetting, brelvix::kKeyMute, L"True");
 }
 
 HWND ListOf(HWND dialog) {

@@ -2,6 +2,7 @@
 // change (the saver records each new song under "MusicFile") is counted as it
 // happens, and once a minute the process's handle, GDI and USER object counts
 // and working set are printed. Prints the figures; decides nothing.
+#include "base/setting_keys.h"
 #include "winutil/handles_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/window_win.h"
@@ -25,7 +26,7 @@ constexpr wchar_t kSettingKey[] = L"Software\\Brelvix\\Setting";
 std::wstring MusicFile(HKEY key) {
     wchar_t value[1024] = {};
     DWORD size = sizeof(value);
-    if (RegGetValueW(key, nullptr, L"MusicFile", RRF_RT_REG_SZ, nullptr, value, &size) !=
+    if (RegGetValueW(key, nullptr, brelvix::kKeyMusicFile, RRF_RT_REG_SZ, nullptr, value, &size) !=
         ERROR_SUCCESS) {
         return L"";
     }

@@ -14,12 +14,15 @@ if(MINGW)
     add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
+configure_file(resources/brelvix.manifest.in ${BRELVIX_GENERATED_DIR}/resources/brelvix.manifest
+               @ONLY)
 add_executable(Brelvix WIN32 app/main_win.cpp resources/brelvix.rc)
 # The resource compiler's dependency scan sees only #include lines, not the
 # files the script embeds, so a redrawn picture would not rebuild the program.
 file(GLOB BRELVIX_EMBEDDED_FILES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.bmp ${CMAKE_SOURCE_DIR}/resources/*.ico
-    ${CMAKE_SOURCE_DIR}/resources/*.cur ${CMAKE_SOURCE_DIR}/resources/*.manifest)
+    ${CMAKE_SOURCE_DIR}/resources/*.cur)
+list(APPEND BRELVIX_EMBEDDED_FILES ${BRELVIX_GENERATED_DIR}/resources/brelvix.manifest)
 set_source_files_properties(resources/brelvix.rc PROPERTIES OBJECT_DEPENDS "${BRELVIX_EMBEDDED_FILES}")
 target_link_libraries(Brelvix PRIVATE brelvix_win)
 set_target_properties(Brelvix PROPERTIES OUTPUT_NAME Brelvix SUFFIX .scr)

@@ -1,5 +1,6 @@
 #include "music/play_list.h"
 
+#include "base/setting_keys.h"
 #include "base/text_value.h"
 
 namespace brelvix {
@@ -53,8 +54,8 @@ bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring
         return false;
     }
     ShowSongName(pass, pass.files.Title(music.CurrentFile));
-    pass.store.Write(kSectionSetting, L"LocalFile", L"1");
-    pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
+    pass.store.Write(kSectionSetting, kKeyLocalFile, L"1");
+    pass.store.Write(kSectionSetting, kKeyMusicFile, music.CurrentFile);
     if (pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias) != 0) {
         return false;
     }
@@ -193,7 +194,7 @@ MusicState& Music() {
 
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     RestoreInterruptedSave(store);
-    std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
+    std::wstring musicFile = store.Read(kSectionSetting, kKeyMusicFile, L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
     music.LocalSongCount = 0;
@@ -207,8 +208,9 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
         return;
     }
     SectionValues stored = store.ValuesOf(kSectionFileList);
+    const std::wstring keyPrefix = ToLowerText(kFileListKeyPrefix);
     for (int n = 1; n <= count; ++n) {
-        auto value = stored.find(L"localfile" + std::to_wstring(n));
+        auto value = stored.find(keyPrefix + std::to_wstring(n));
         if (value == stored.end() || value->second.empty()) {
             continue;
         }
@@ -219,7 +221,7 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
 }
 
 std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files) {
-    std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
+    std::wstring musicFile = store.Read(kSectionSetting, kKeyMusicFile, L"");
     return files.Exists(musicFile) ? musicFile : std::wstring();
 }
 

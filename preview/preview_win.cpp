@@ -2,6 +2,7 @@
 
 #include "base/deadline.h"
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "preview/preview_rules.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/graphics_win.h"
@@ -95,7 +96,7 @@ bool IsSaverSelected(HWND host, const std::vector<std::wstring>& names) {
 }
 
 void WriteActiveSetup(const std::wstring& value) {
-    ProgramStore().Write(kSectionSetting, L"ActiveSetup", value);
+    ProgramStore().Write(kSectionSetting, kKeyActiveSetup, value);
 }
 
 void StartPreview(Preview& v) {

@@ -1,6 +1,10 @@
 // Resource identifiers shared by the resource script and the code.
 #pragma once
 
+// The host's list of screen savers shows this string when present; it looks
+// for id 1.
+#define IDS_DESCRIPTION 1
+
 #define IDI_BRELVIX 101
 #define IDC_HAND_POINTER 101
 

@@ -1,6 +1,7 @@
 #include "saver/saver_session_win.h"
 
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "base/wander.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
@@ -26,6 +27,10 @@
 
 namespace brelvix {
 namespace {
+
+// One pass of the saver loop: the bar moves, the song position and the clock
+// are redrawn, and input is answered about ten times a second.
+constexpr double kPassSeconds = 0.1;
 
 // The two shapes of a session: the full-screen saver with the status bar
 // inside it, or only the status bar floating over a usable desktop.
@@ -104,7 +109,7 @@ SessionShape StartSession(bool setupActive) {
     // The old session's reference point would end this one at its first move.
     MouseRef() = MouseReference{};
     if (!setupActive) {
-        ProgramStore().Write(kSectionSetting, L"ActiveSetup", L"0");
+        ProgramStore().Write(kSectionSetting, kKeyActiveSetup, L"0");
     }
     Music().CurrentFile = GetSavedMusicFile();
     if (Music().CurrentFile.empty()) {
@@ -157,7 +162,7 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
         if (!p.Opt.Mute && !p.EndSaver) {
             UpdateMusic(shape.notifyWindow, shape.alias);
         }
-        Pause(0.1);
+        Pause(kPassSeconds);
         // Once the session is over the clock's drawing state has been given
         // back; drawing again would take a device context nobody releases.
         if (shape.fullScreen && !p.EndSaver) {

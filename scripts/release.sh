@@ -9,10 +9,12 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 "$root/scripts/install-deps.sh"
-version=$(sed -n 's/^#define BRELVIX_VERSION_TEXT "\(.*\)"$/\1/p' "$root/resources/version.h")
 
 # The same configurations as the test command, so neither undoes the other.
 cmake --preset win64 >/dev/null
+# The version of project() in CMakeLists.txt, as the configuration wrote it out.
+version=$(sed -n 's/^#define BRELVIX_VERSION_TEXT "\(.*\)"$/\1/p' \
+    "$root/build/win64/generated/resources/version.h")
 cmake --build --preset win64 -j 2 --target Brelvix
 cmake --preset win32 -DBRELVIX_TESTS=OFF >/dev/null
 cmake --build --preset win32 -j 2 --target Brelvix

@@ -2,6 +2,7 @@
 
 #include "base/input_codes.h"
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
 #include "setup/file_dialog_win.h"
@@ -218,7 +219,7 @@ void PlayListEditor::PlaySelected(int row) {
     parts_.CurrentName = parts_.list.Text(row);
     parts_.strip.Clear();
     parts_.strip.PrintName(parts_.CurrentName);
-    ProgramStore().Write(kSectionSetting, L"MusicFile", GetSongPath(row + 1));
+    ProgramStore().Write(kSectionSetting, kKeyMusicFile, GetSongPath(row + 1));
     CloseSong(kSetupAlias);
     parts_.ReplayRequested = false;
     MusicState& music = Music();

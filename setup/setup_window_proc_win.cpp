@@ -1,6 +1,7 @@
 #include "setup/setup_window_proc_win.h"
 
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "music/mci_win.h"
 #include "winutil/registry_store_win.h"
 #include "winutil/window_helpers_win.h"
@@ -24,7 +25,7 @@ void ToggleViewFilename(HWND wnd) {
     bool& view = Program().Opt.ViewFilename;
     view = !view;
     CheckSystemMenuItem(wnd, kCommandViewFilename, view);
-    ProgramStore().Write(kSectionSetting, L"ViewFilename", BoolText(view));
+    ProgramStore().Write(kSectionSetting, kKeyViewFilename, BoolText(view));
     if (g_setupCommands) {
         g_setupCommands->ShowNameStrip(view);
     }

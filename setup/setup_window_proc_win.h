@@ -7,6 +7,10 @@
 
 namespace brelvix {
 
+// Our own system-menu items. WM_SYSCOMMAND brings their ids back whole, so
+// they are compared whole: only the system's SC_* commands (0xF000 and up)
+// carry its bits in the low four, and masked with 0xFFF0 these ids would all
+// read 2000.
 inline constexpr UINT kCommandAbout = 2001;
 inline constexpr UINT kCommandViewFilename = 2002;
 inline constexpr UINT kCommandAddFolder = 2003;

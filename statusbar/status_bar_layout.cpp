@@ -22,9 +22,10 @@ TwipsRect CaptionStripRect(int innerWidthTwips, int twipsX, int twipsY) {
 }
 
 bool OnCloseGlyph(int xTwips, int yTwips, int twipsX, int twipsY) {
-    int width = kCaptionStripPixelWidth * twipsX;
-    return xTwips > width - 18 * twipsX && xTwips < width - 2 * twipsX && yTwips > 2 * twipsY &&
-           yTwips < 16 * twipsY;
+    int left = kCloseGlyphLeftPixel;
+    return xTwips > left * twipsX && xTwips < (left + kGlyphPixelWidth) * twipsX &&
+           yTwips > kGlyphTopPixel * twipsY &&
+           yTwips < (kGlyphTopPixel + kGlyphPixelHeight) * twipsY;
 }
 
 StatusBarPress DecideStatusBarPress(int button, int shift, bool usableScreen, bool onCaptionStrip,

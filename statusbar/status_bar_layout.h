@@ -24,6 +24,13 @@ inline constexpr int kCaptionStripPixelWidth = 54;
 inline constexpr int kCaptionStripPixelHeight = 18;
 TwipsRect CaptionStripRect(int innerWidthTwips, int twipsX, int twipsY);
 
+// The strip's glyphs, in its own pixels: each as wide and tall as these, at
+// the same top, the close glyph at the right.
+inline constexpr int kGlyphTopPixel = 2;
+inline constexpr int kGlyphPixelWidth = 16;
+inline constexpr int kGlyphPixelHeight = 14;
+inline constexpr int kCloseGlyphLeftPixel = 36;
+
 // Whether a press at (x, y) on the caption strip, in the strip's own twips,
 // lies on the close glyph; its edges do not count. The same pixels of the
 // strip count at every screen density.

@@ -22,9 +22,11 @@ void DrawRaisedBlock(HDC dc, RECT r) {
 void DrawPlainStrip(HDC dc, const RECT& strip) {
     FillSolid(dc, strip, kNavy);
     const std::pair<int, UINT> buttons[] = {
-        {2, DFCS_CAPTIONMIN}, {18, DFCS_CAPTIONMAX}, {36, DFCS_CAPTIONCLOSE}};
+        {2, DFCS_CAPTIONMIN}, {18, DFCS_CAPTIONMAX}, {kCloseGlyphLeftPixel, DFCS_CAPTIONCLOSE}};
     for (const auto& [x, kind] : buttons) {
-        RECT button{strip.left + x, strip.top + 2, strip.left + x + 16, strip.top + 16};
+        int top = strip.top + kGlyphTopPixel;
+        RECT button{strip.left + x, top, strip.left + x + kGlyphPixelWidth,
+                    top + kGlyphPixelHeight};
         DrawFrameControl(dc, &button, DFC_CAPTION, kind);
     }
 }
@@ -221,7 +223,11 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // Only the program's own unload closes the status bar.
         return 0;
     case WM_QUERYENDSESSION:
-        // The saver's bar holds the session; the preview's must not stop a sign-out.
+        // Windows ending the session is one more close request, and the
+        // saver's bar lets only the program's own unload through: a sign-out
+        // or shut-down waits until the saver is ended at the machine. The
+        // preview's bar is hidden, and a window nobody sees must not hold a
+        // sign-out with nothing on screen to end it.
         return Program().RunMode == ModeSaver ? FALSE : Default(msg, wParam, lParam);
     default:
         return Default(msg, wParam, lParam);

@@ -62,9 +62,6 @@ class StatusBar final : public Window, public StatusBarView {
     };
     std::array<Label, 3> Labels() const;
 
-    const std::wstring& FileLabel() const { return file_; }
-    const std::wstring& LengthLabel() const { return length_; }
-    const std::wstring& PositionLabel() const { return position_; }
     // Client-area pixels of the knob and of the caption-button strip.
     RECT KnobRect() const;
     RECT CaptionStripRect() const;

@@ -27,7 +27,6 @@ class PictureBox : public Window {
 
     // Draw on Dc(), then Refresh() to show it.
     HDC Dc() const { return picture_.Dc(); }
-    COLORREF BackColour() const { return back_; }
     void Clear();
     void Refresh();
 

@@ -34,8 +34,9 @@ class ProcedureHook {
     WNDPROC old_ = nullptr;
 };
 
-// Whether a WM_SYSCOMMAND's wParam is the command; the system uses its low
-// four bits for itself.
+// Whether a WM_SYSCOMMAND's wParam is the system's SC_* command; the system
+// uses the low four bits of those for itself. Not for a program's own menu
+// ids, which arrive unchanged and need every bit.
 bool IsSystemCommand(WPARAM wParam, UINT command);
 
 // Appends an item to the window's system menu, after a separator if asked.

@@ -64,14 +64,6 @@ void Window::Show(int showCommand) {
     ShowWindow(hwnd_, showCommand);
 }
 
-int Window::LeftTwips() const {
-    return PlacedRect(hwnd_).left * Program().TwipsX;
-}
-
-int Window::TopTwips() const {
-    return PlacedRect(hwnd_).top * Program().TwipsY;
-}
-
 int Window::WidthTwips() const {
     RECT r = PlacedRect(hwnd_);
     return (r.right - r.left) * Program().TwipsX;

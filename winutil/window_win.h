@@ -31,10 +31,8 @@ class Window {
     void Show(int showCommand = SW_SHOW);
 
     // Geometry in twips (Program().TwipsX and TwipsY per pixel): the outer
-    // size, and the position in the parent's client area (the screen's for a
-    // top-level window).
-    int LeftTwips() const;
-    int TopTwips() const;
+    // size, and MoveTwips places the window in the parent's client area (the
+    // screen's for a top-level window).
     int WidthTwips() const;
     int HeightTwips() const;
     void MoveTwips(int left, int top);

@@ -67,9 +67,9 @@ class MemoryStore : public SettingsStore {
     // A play-list as a finished save leaves it.
     void SetList(const Lines& paths) {
         for (std::size_t n = 0; n < paths.size(); ++n) {
-            Set(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
+            Set(kSectionFileList, FileListKey(n + 1), paths[n]);
         }
-        Set(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
+        Set(kSectionSetting, kKeyLocalFileCount, std::to_wstring(paths.size()));
     }
     // Registry names ignore case; so does this store.
     static std::wstring Key(std::wstring_view section, std::wstring_view key) {

@@ -10,6 +10,7 @@
 #include "base/text_value.h"
 #include "base/twips.h"
 #include "music/date_time_text.h"
+#include "resources/version.h"
 #include "setup/open_file_buffer.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +109,7 @@ TEST(Deadline, LastsItsLengthWhateverTheStartAndOddLengthsAreBounded) {
 
 TEST(AboutText, TheLinksStayOnLinesEightAndNineForUpToTwoCRs) {
     Program().CreditsYears = L"2024-2026";
-    const std::wstring t = L"Brelvix  \u2013  version 1.6.14",
+    const std::wstring t = L"Brelvix  \u2013  version " BRELVIX_VERSION_TEXT,
                        n = L"Copyright (C) 2024-2026 the Brelvix developers",
                        w = L"Made in Europe, for Windows",
                        m = L"for comments or bugs send e-mail to address:",

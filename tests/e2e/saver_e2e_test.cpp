@@ -2,6 +2,7 @@
 // keys and mouse through SendInput, what it plays read back from the
 // settings it writes, and what it shows read from the screen.
 #include "resources/resource_ids.h"
+#include "resources/version.h"
 #include "saver/input_rules.h"
 #include "setup/setup_layout.h"
 #include "statusbar/status_bar_layout.h"
@@ -366,7 +367,8 @@ TEST_F(SaverRun, ARightPressShowsTheHintBoxOnTopForTenSeconds) {
     ULONGLONG shown = GetTickCount64();
     EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
     // The title line, the hint, and a blank line, once the box has filled in its text.
-    std::wstring top = std::wstring(L"Brelvix  \u2013  version 1.6.14\r") + kAboutHint + L"\r\r";
+    std::wstring top = std::wstring(L"Brelvix  \u2013  version " BRELVIX_VERSION_TEXT L"\r") +
+                       kAboutHint + L"\r\r";
     EXPECT_TRUE(WaitUntil(
         [&] { return TextOf(GetDlgItem(box, IDC_LBLABOUT)).substr(0, 73) == top; }, 2000));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 12000));

@@ -2,6 +2,7 @@
 // separated, a byte a character) and its filter, and the About box's comment.
 #include "about/about_text.h"
 #include "fuzz_input.h"
+#include "resources/version.h"
 #include "setup/open_file_buffer.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(text.find(L'|') == std::wstring::npos ||
                (filter.find(L'|') == std::wstring::npos && filter.size() == text.size() + 2));
     std::wstring about = BuildAboutText(text);
-    FUZZ_CHECK(about.find(L"version 1.6.14\r") != std::wstring::npos);
+    FUZZ_CHECK(about.find(L"version " BRELVIX_VERSION_TEXT L"\r") != std::wstring::npos);
     // The links keep their lines 8 and 9 for comments of up to two CRs.
     if (std::count(text.begin(), text.end(), L'\r') <= 2) {
         FUZZ_CHECK(std::count(about.begin(), about.end(), L'\r') == 8);

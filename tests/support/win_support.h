@@ -100,9 +100,9 @@ class FreshProgramStore {
     // The songs as the play-list keys and their count.
     void StoreList(const std::vector<std::wstring>& paths) {
         for (std::size_t n = 0; n < paths.size(); ++n) {
-            store_.Write(kSectionFileList, L"LocalFile" + std::to_wstring(n + 1), paths[n]);
+            store_.Write(kSectionFileList, FileListKey(n + 1), paths[n]);
         }
-        store_.Write(kSectionSetting, L"LocalFileCount", std::to_wstring(paths.size()));
+        store_.Write(kSectionSetting, kKeyLocalFileCount, std::to_wstring(paths.size()));
     }
 
   private:
