@@ -25,6 +25,12 @@ namespace {
 
 using namespace testing;
 
+RECT VirtualScreen() {
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 class SaverRun : public ::testing::Test {
   protected:
     void SetUp() override { Set(L"UsableScreen", L"False"); }
@@ -58,6 +64,11 @@ class SaverRun : public ::testing::Test {
         ASSERT_TRUE(Cover() ? KeepsRunning() : Answers(Bar()));
     }
     bool EndsWithin(DWORD timeoutMs) { return saver_->WaitForExit(timeoutMs); }
+    // The saver window covers every monitor, the virtual screen.
+    bool CoversAllScreens() {
+        RECT cover{}, screens = VirtualScreen();
+        return GetWindowRect(Cover(), &cover) && EqualRect(&cover, &screens);
+    }
     // The full-screen window has no caption; the status bar is its child, or
     // a top-level window of its own on the usable screen.
     HWND Cover() { return FindWindowW(kFormClassName, L""); }
@@ -100,24 +111,18 @@ class SaverRun : public ::testing::Test {
     std::optional<Scr> saver_;
 };
 
-RECT VirtualScreen() {
-    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
-
 COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255), Green = RGB(0, 255, 0),
          Yellow = RGB(255, 255, 0), Blue = RGB(0, 0, 255);
 
-// The bar's size, and the middle of its close glyph, the caption strip's
-// last square, when its corner is at bar.
+// The bar's size, and the middle of its close glyph when its corner is at bar.
 RECT BarSize() {
     return Px(TwipsRect{0, 0, kStatusBarWidthTwips, kStatusBarHeightTwips});
 }
 POINT CloseGlyph(POINT bar) {
-    int tpp = ScreenTwipsPerPixel(), half = kCaptionStripPixelHeight / 2;
+    int tpp = ScreenTwipsPerPixel();
     RECT strip = Px(CaptionStripRect(BarSize().right * tpp, tpp, tpp), bar);
-    return {strip.right - half, strip.top + half};
+    return {strip.left + kCloseGlyphLeftPixel + kGlyphPixelWidth / 2,
+            strip.top + kGlyphTopPixel + kGlyphPixelHeight / 2};
 }
 
 bool PointerShows() {
@@ -407,9 +412,8 @@ TEST_F(SaverRun, TwoMonitorsAreCoveredBlackOrEachWithItsOwnDesktopAndTheBarKeeps
             WaitUntil([] { return ScreenCapture(VirtualScreen()).At(-600, 400) == White; }, 5000));
         Set(L"BlackScreen", black);
         Start();
-        RECT cover{}, screens = VirtualScreen();
-        GetWindowRect(Cover(), &cover);
-        EXPECT_TRUE(EqualRect(&cover, &screens)) << cover.left << "," << cover.right;
+        EXPECT_TRUE(CoversAllScreens());
+        RECT screens = VirtualScreen();
         // What still shows of the desktop now is the saver's own picture.
         second.reset();
         primary.reset();
@@ -446,10 +450,8 @@ TEST_F(SaverRun, ACoverFollowsAMonitorPluggedInWhileItRunsBlackWhereItHasNoPictu
     Start();
     primary.reset();
     ASSERT_TRUE(WaitUntil([] { return GetSystemMetrics(SM_CMONITORS) == 2; }, 60000));
-    RECT cover{}, screens = VirtualScreen();
-    EXPECT_TRUE(WaitUntil(
-        [&] { return GetWindowRect(Cover(), &cover) && EqualRect(&cover, &screens); }, 3000))
-        << cover.left << "," << cover.right;
+    EXPECT_TRUE(WaitUntil([&] { return CoversAllScreens(); }, 3000));
+    RECT screens = VirtualScreen();
     std::optional<ScreenCapture> all;
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -472,9 +474,7 @@ TEST_F(SaverRun, GroupPolicyAloneLocksTheSaverWhichThenCoversTheUsableScreenAndE
     SecureSaverSetting policy(L"1", kPolicyControlPanel);
     Set(L"UsableScreen", L"True");
     Start();
-    RECT cover{}, screens = VirtualScreen();
-    ASSERT_TRUE(GetWindowRect(Cover(), &cover));
-    EXPECT_TRUE(EqualRect(&cover, &screens));
+    EXPECT_TRUE(CoversAllScreens());
     PressKey(VK_F1);
     EXPECT_TRUE(EndsWithin(5000)) << "no setup dialog on the unlocked desktop";
     EXPECT_EQ(Read(L"UsableScreen"), L"True");

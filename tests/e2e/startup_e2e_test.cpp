@@ -50,25 +50,23 @@ TEST(Startup, OddCommandLinesAndGarbageSettingsNeitherCrashNorHang) {
     EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ViewTime", L""), L"True");
 }
 
-TEST(Startup, BesideAnotherInstanceOnlyASaverBesideAPreviewRuns) {
+TEST(Startup, SingleInstanceRules) {
     FreshProgramStore fresh;
-    InstanceMarker standIn(L"Brelvix");
-    Scr saver(L"/S");
-    EXPECT_TRUE(saver.WaitForExit(20000)) << "a saver already runs";
-    Scr preview(L"/P 1234");
-    EXPECT_TRUE(preview.WaitForExit(20000));
-    // The dispatch loop's first act on a fresh store is to write "ViewTime".
-    EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ViewTime", L""), L"") << "it ran";
-    fresh.Store().Write(kSectionSetting, L"ActiveSetup", L"1234");
-    Scr beside(L"/S");
-    EXPECT_TRUE(beside.ShowsAWindow()) << "it runs beside a preview";
-    EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ActiveSetup", L""), L"1234");
-}
-
-// A window of ours is brought back instead: one left on the desktop (no
-// instance runs), or the setup dialog of the instance that runs.
-TEST(Startup, AWindowOfOursIsBroughtBackInsteadOfStartingAgain) {
-    FreshProgramStore fresh;
+    {
+        InstanceMarker standIn(L"Brelvix"); // another instance runs
+        Scr saver(L"/S");
+        EXPECT_TRUE(saver.WaitForExit(20000)) << "a saver already runs";
+        Scr preview(L"/P 1234");
+        EXPECT_TRUE(preview.WaitForExit(20000));
+        // The dispatch loop's first act on a fresh store is to write "ViewTime".
+        EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ViewTime", L""), L"") << "it ran";
+        fresh.Store().Write(kSectionSetting, L"ActiveSetup", L"1234");
+        Scr beside(L"/S");
+        EXPECT_TRUE(beside.ShowsAWindow()) << "it runs beside a preview";
+        EXPECT_EQ(fresh.Store().Read(kSectionSetting, L"ActiveSetup", L""), L"1234");
+    }
+    // A window of ours is brought back instead: one left on the desktop
+    // (no instance runs), or the setup dialog of the instance that runs.
     struct Stray : Window {
         Stray() { CreateForm(0, WS_OVERLAPPEDWINDOW, L"Brelvix", 50, 50, 300, 200, nullptr); }
     } stray;
