@@ -19,7 +19,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 // Between passes the loop sleeps until a message comes or this time passes,
 // so the preview's position still moves about ten times a second.
 constexpr DWORD kPassMs = 100;
@@ -80,10 +79,16 @@ void ReportNoDialog(HWND host) {
 
 void StartPreviewSong() {
     ProgramState& p = Program();
-    const std::wstring& file = Music().CurrentFile;
-    BusyPointer busy;
-    if (!p.Opt.Mute) {
-        p.SongError = StartSong(file, fsetup().Handle(), kSetupAlias);
+    if (p.Opt.Mute) {
+        return;
+    }
+    long result = 0;
+    {
+        BusyPointer busy;
+        result = StartSong(Music().CurrentFile, fsetup().Handle(), kSetupAlias, fsetup());
+    }
+    if (result != 0) {
+        ShowMessageBox(fsetup().Handle(), MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
     }
 }
 
@@ -93,7 +98,7 @@ void RunDialogLoop() {
     for (;;) {
         PumpMessages(dialog);
         if (!p.Opt.Mute && !p.EndSaver) {
-            UpdateMusic(dialog, kSetupAlias);
+            UpdateMusic(dialog, kSetupAlias, fsetup());
         }
         if (p.EndSaver) {
             return;

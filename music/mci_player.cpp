@@ -5,8 +5,8 @@
 
 namespace brelvix {
 
-MciPlayer::MciPlayer(MciSender& sender, MciState& state, StatusBarView* statusBar)
-    : sender_(sender), state_(state), statusBar_(statusBar) {}
+MciPlayer::MciPlayer(MciSender& sender, MciState& state, SongView* view)
+    : sender_(sender), state_(state), view_(view) {}
 
 std::uint32_t MciPlayer::Send(const std::wstring& command, std::wstring* reply,
                               std::uintptr_t window) {
@@ -30,8 +30,8 @@ long MciPlayer::OpenSong(const std::wstring& path, const std::wstring& alias) {
     state_.SongLengthSecs = known ? SecondsFromReply(reply, state_.TimeDivisor) : 0;
     state_.SongLengthText = MinutesSeconds(state_.SongLengthSecs);
     state_.SongPositionUnits = 0;
-    if (statusBar_) {
-        statusBar_->SetLengthLabel(state_.SongLengthText);
+    if (view_) {
+        view_->ShowLength(state_.SongLengthText);
     }
     return 0;
 }

@@ -31,8 +31,8 @@ inline constexpr wchar_t kGenericMciError[] = L"Errore generico nella periferica
 
 class MciPlayer {
   public:
-    // statusBar, when there is one, shows each opened song's length.
-    MciPlayer(MciSender& sender, MciState& state, StatusBarView* statusBar);
+    // view, when there is one, shows each opened song's length.
+    MciPlayer(MciSender& sender, MciState& state, SongView* view);
 
     MciState& State() { return state_; }
 
@@ -62,7 +62,7 @@ class MciPlayer {
 
     MciSender& sender_;
     MciState& state_;
-    StatusBarView* statusBar_;
+    SongView* view_;
 };
 
 } // namespace brelvix

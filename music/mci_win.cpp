@@ -1,9 +1,6 @@
 #include "music/mci_win.h"
 
-#include "base/program_state.h"
 #include "winutil/file_helpers_win.h"
-#include "winutil/message_box_win.h"
-#include "winutil/mouse_pointer_win.h"
 
 #include <algorithm>
 #include <iterator>
@@ -45,9 +42,9 @@ class SystemSender final : public MciSender {
 
 } // namespace
 
-MciPlayer SystemMci() {
+MciPlayer SystemMci(SongView* view) {
     static SystemSender sender;
-    return MciPlayer(sender, Mci(), Views().statusBar);
+    return MciPlayer(sender, Mci(), view);
 }
 
 long OpenSong(const std::wstring& path, const std::wstring& alias) {
@@ -74,17 +71,17 @@ void ResumeSong(const std::wstring& alias) {
     SystemMci().ResumeSong(alias);
 }
 
-long StartSong(const std::wstring& path, HWND window, const std::wstring& alias) {
+long StartSong(const std::wstring& path, HWND window, const std::wstring& alias, SongView& view) {
     if (!FileExists(path)) {
         Mci().SongFailed = true;
         return 0;
     }
-    long result = OpenSong(GetShortPath(path), alias);
+    MciPlayer mci = SystemMci(&view);
+    long result = mci.OpenSong(GetShortPath(path), alias);
     if (Mci().MciIsOpen) {
-        result = PlaySong(window, alias);
+        result = mci.PlaySong(reinterpret_cast<std::uintptr_t>(window), alias);
     }
     if (result != 0) {
-        ShowMciError(result, window);
         Mci().SongFailed = true;
     }
     return result;
@@ -103,9 +100,8 @@ LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void ShowMciError(long code, HWND owner) {
-    SetMousePointer(MousePointer::Default);
-    ShowMessageBox(owner, SystemMci().ErrorMessage(code), Program().AppTitle, MB_OK | MB_ICONSTOP);
+std::wstring MciErrorText(long code) {
+    return SystemMci().ErrorMessage(code);
 }
 
 } // namespace brelvix

@@ -5,8 +5,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
-
 const clsItemSong* EntryAt(const std::vector<clsItemSong>& items, int position) {
     if (position < 1 || position > static_cast<int>(items.size())) {
         return nullptr;
@@ -33,18 +31,6 @@ int NextSong(const MusicState& music) {
     return music.CurrentSong + 1 > music.PlayList.Count() - 1 ? 0 : music.CurrentSong + 1;
 }
 
-void ShowSongName(MusicPass& pass, const std::wstring& name) {
-    ProgramState& program = pass.program;
-    if (program.RunMode == ModeSaver && pass.views.statusBar) {
-        pass.views.statusBar->SetFileLabel(name);
-    }
-    if (program.RunMode == ModeSetup && pass.views.setup) {
-        program.IgnoreListClick = true;
-        pass.views.setup->ShowSong(name, pass.music.CurrentSong);
-        program.IgnoreListClick = false;
-    }
-}
-
 // Records and starts the song at CurrentSong; false when it cannot play.
 bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
     MusicState& music = pass.music;
@@ -52,7 +38,7 @@ bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring
     if (!pass.files.Exists(music.CurrentFile)) {
         return false;
     }
-    ShowSongName(pass, pass.files.Title(music.CurrentFile));
+    pass.view.ShowSong(pass.files.Title(music.CurrentFile), music.CurrentSong);
     pass.store.Write(kSectionSetting, L"LocalFile", L"1");
     pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
     if (pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias) != 0) {
@@ -65,25 +51,19 @@ bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring
 void ShowNoSong(MusicPass& pass) {
     MciState& mci = pass.mci.State();
     mci.SongLengthText = mci.SongPositionText = L"00:00";
-    if (pass.views.statusBar) {
-        pass.views.statusBar->SetFileLabel(L"");
-        pass.views.statusBar->SetLengthLabel(mci.SongLengthText);
-        pass.views.statusBar->SetPercent(0, mci.SongPositionText);
-    }
+    pass.view.ShowNoSong();
 }
 
 void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias,
                    bool lastFailed) {
     MusicState& music = pass.music;
-    if (pass.program.RunMode == ModeSetup && pass.views.setup) {
-        pass.views.setup->ClearName();
-    }
+    pass.view.SongChanging();
     pass.mci.CloseSong(alias);
     music.StoppedAtEndSinceMs = 0;
     music.FailedInARow = lastFailed ? music.FailedInARow + 1 : 0;
     while (music.FailedInARow < music.PlayList.Count()) {
         music.CurrentSong = NextSong(music);
-        if (pass.program.Opt.Mute) {
+        if (pass.mute) {
             // Muted, nothing opens: the music waits for a song to be chosen.
             music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
             return;
@@ -120,14 +100,7 @@ void ShowPosition(MusicPass& pass, const std::wstring& alias) {
     if (pass.mci.State().SongPositionUnits > 0) {
         pass.music.FailedInARow = 0; // it plays
     }
-    const std::wstring& position = pass.mci.State().SongPositionText;
-    if (!EqualsNoCase(alias, kSetupAlias)) {
-        if (pass.views.statusBar) {
-            pass.views.statusBar->SetPercent(percent, position);
-        }
-    } else if (pass.views.setup) {
-        pass.views.setup->SetPercent(percent, position);
-    }
+    pass.view.ShowPosition(percent, pass.mci.State().SongPositionText);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "base/file_queries.h"
-#include "base/program_state.h"
 #include "base/settings.h"
 #include "base/text_value.h"
 #include "music/mci_player.h"
@@ -88,8 +87,8 @@ struct MusicPass {
     MciPlayer& mci;
     FileQueries& files;
     SettingsStore& store;
-    ProgramState& program;
-    SongViews views;
+    bool mute;
+    SongView& view;
     // Shows the hourglass (true) or the arrow (false) while a song is changed.
     std::function<void(bool)> showBusy;
     // A monotonic clock in milliseconds.

@@ -1,5 +1,6 @@
 #include "music/playlist_win.h"
 
+#include "base/program_state.h"
 #include "music/mci_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/mouse_pointer_win.h"
@@ -44,10 +45,11 @@ std::uint64_t TickCount() {
 
 } // namespace
 
-void UpdateMusic(HWND window, const std::wstring& alias) {
-    MciPlayer mci = SystemMci();
-    MusicPass pass{Music(),   mci,     SystemFileQueries(), ProgramStore(),
-                   Program(), Views(), ShowHourglass,       TickCount};
+void UpdateMusic(HWND window, const std::wstring& alias, SongView& view) {
+    MciPlayer mci = SystemMci(&view);
+    MusicPass pass{
+        Music(),       mci,      SystemFileQueries(), ProgramStore(), Program().Opt.Mute, view,
+        ShowHourglass, TickCount};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }
 

@@ -24,7 +24,7 @@ bool IsInPlayList(const std::wstring& title);
 std::wstring GetSavedMusicFile();
 
 // Called on every pass of a playing loop with the window that receives the
-// completion notices and the alias of its song.
-void UpdateMusic(HWND window, const std::wstring& alias);
+// completion notices, the alias of its song and the view that shows it.
+void UpdateMusic(HWND window, const std::wstring& alias, SongView& view);
 
 } // namespace brelvix

@@ -17,7 +17,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 constexpr wchar_t kFilter[] =
     L"Audio MP3 (*.mp3)|*.mp3|File midi (*.mid)|*.mid|File wave (*.wav)|*.wav|"
     L"Play-lists (*.m3u;*.m3u8;*.pls)|*.m3u;*.m3u8;*.pls";
@@ -173,8 +172,7 @@ void PlayListEditor::ArrowPressed(bool up, int button, int shift) {
 
 void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     BusyPointer busy;
-    ProgramState& p = Program();
-    p.IgnoreListClick = true;
+    parts_.IgnoreListClick = true;
     Music().ListChanged = true;
     int savedTop = parts_.list.TopRow();
     Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
@@ -185,7 +183,7 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     parts_.list.Select(newRow);
     ListClicked();
     parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow, parts_.list.VisibleRows()));
-    p.IgnoreListClick = false;
+    parts_.IgnoreListClick = false;
 }
 
 bool PlayListEditor::ListKey(int keyCode, int shift) {
@@ -201,7 +199,7 @@ void PlayListEditor::ListClicked() {
     if (row > -1) {
         Enable(parts_.okButton, true);
     }
-    if (row == -1 || Program().IgnoreListClick) {
+    if (row == -1 || parts_.IgnoreListClick) {
         return;
     }
     Enable(parts_.removeButton, true);
@@ -225,9 +223,10 @@ void PlayListEditor::PlaySelected(int row) {
     music.CurrentSong = row;
     music.CurrentFile = GetSongPath(row + 1);
     if (FileExists(music.CurrentFile) && !Program().Opt.Mute) {
-        OpenSong(GetShortPath(music.CurrentFile), kSetupAlias);
+        MciPlayer mci = SystemMci(&view_);
+        mci.OpenSong(GetShortPath(music.CurrentFile), kSetupAlias);
         if (Mci().MciIsOpen) {
-            PlaySong(parts_.dialog, kSetupAlias);
+            mci.PlaySong(reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
         }
     }
 }

@@ -22,7 +22,6 @@ namespace brelvix {
 namespace {
 
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 
 RECT PixelsOf(const ControlPlace& place) {
     int left = place.left + (place.inFrame ? kFrameLeft : 0);
@@ -85,6 +84,7 @@ bool SetupDialog::Load() {
     parts_.ReplayRequested = false;
     parts_.LastFolder.clear();
     parts_.CurrentName.clear();
+    songLength_ = L"00:00";
     SIZE size = OuterSize(kSetupHeightWithStripTwips);
     int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
@@ -94,7 +94,6 @@ bool SetupDialog::Load() {
     }
     parts_.dialog = Handle();
     MakeControls();
-    SetSetupView(this);
     SetSetupWindowCommands(this);
     FillFromOptions();
     AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
@@ -169,10 +168,10 @@ void SetupDialog::FillFromOptions() {
         music.CurrentSong = 0;
     }
     if (music.CurrentSong > -1) {
-        Program().IgnoreListClick = true;
+        parts_.IgnoreListClick = true;
         parts_.list.Select(music.CurrentSong);
         editor_.ListClicked();
-        Program().IgnoreListClick = false;
+        parts_.IgnoreListClick = false;
     }
     ViewLabels(opt.ViewFilename);
 }
@@ -190,14 +189,16 @@ void SetupDialog::ViewLabels(bool flag) {
 }
 
 void SetupDialog::ShowSong(const std::wstring& name, int row) {
+    parts_.IgnoreListClick = true;
     parts_.CurrentName = name;
     PrintName(name);
     parts_.list.Select(row);
     editor_.ListClicked();
+    parts_.IgnoreListClick = false;
 }
 
-void SetupDialog::SetPercent(int percent, const std::wstring& positionText) {
-    std::wstring status = positionText + L" / " + Mci().SongLengthText;
+void SetupDialog::ShowPosition(int percent, const std::wstring& positionText) {
+    std::wstring status = positionText + L" / " + songLength_;
     SetWindowTextW(parts_.statusLabel, status.c_str());
     parts_.strip.ShowProgress(percent);
     PrintName(parts_.CurrentName);
@@ -331,7 +332,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetupDialog::OnDestroyed() {
-    SetSetupView(nullptr);
     SetSetupWindowCommands(nullptr);
     font_.Reset();
 }

@@ -15,7 +15,7 @@
 namespace brelvix {
 
 class SetupDialog final : public Window,
-                          public SetupView,
+                          public SongView,
                           public SetupWindowCommands,
                           private PictureBox::Presses {
   public:
@@ -29,10 +29,13 @@ class SetupDialog final : public Window,
     void SetCurrentName(const std::wstring& name) { parts_.CurrentName = name; }
     std::wstring SelectedTitle() const;
 
-    // What the music layer shows here.
-    void ClearName() override { parts_.strip.Clear(); }
+    // What the music shows here: the song's name in the strip, its list row
+    // selected (the list's own click handling leaves that selection alone),
+    // the position beside the length.
+    void SongChanging() override { parts_.strip.Clear(); }
     void ShowSong(const std::wstring& name, int row) override;
-    void SetPercent(int percent, const std::wstring& positionText) override;
+    void ShowLength(const std::wstring& mmss) override { songLength_ = mmss; }
+    void ShowPosition(int percent, const std::wstring& positionText) override;
 
     // The system-menu commands.
     void ShowSetupAbout() override;
@@ -55,10 +58,11 @@ class SetupDialog final : public Window,
     void Pressed(int id, int button, int shift) override;
 
     SetupParts parts_;
-    PlayListEditor editor_{parts_};
+    PlayListEditor editor_{parts_, *this};
     DialogFocus focus_;
     PictureBox up_;
     PictureBox down_;
+    std::wstring songLength_ = L"00:00";
     GdiObject font_;
     GdiObject upArrow_;
     GdiObject downArrow_;

@@ -74,6 +74,12 @@ void StatusBar::OnDestroyed() {
     buffer_.Clear();
 }
 
+void StatusBar::ShowNoSong() {
+    SetFileLabel(L"");
+    SetLengthLabel(L"00:00");
+    SetPercent(0, L"00:00");
+}
+
 void StatusBar::SetFileLabel(const std::wstring& name) {
     file_ = name;
     Invalidate(PixelRect(kFileLabel.rect));
