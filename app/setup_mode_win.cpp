@@ -112,11 +112,7 @@ void RunDialogLoop() {
 bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     ProgramState& p = Program();
     HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
-    MusicState& music = Music();
-    music.CurrentFile = GetSavedMusicFile();
-    if (music.CurrentFile.empty()) {
-        music.CurrentFile = GetSongPath(1);
-    }
+    Music().CurrentFile = SongToResume();
     if (!ShowDialog()) {
         ReportNoDialog(host);
         return false;

@@ -43,6 +43,14 @@ long MciPlayer::PlaySong(std::uintptr_t window, const std::wstring& alias) {
     return static_cast<long>(Send(PlayCommand(alias), &reply, window));
 }
 
+long MciPlayer::OpenAndPlay(const std::wstring& path, std::uintptr_t window,
+                            const std::wstring& alias) {
+    if (long result = OpenSong(path, alias)) {
+        return result;
+    }
+    return PlaySong(window, alias);
+}
+
 bool MciPlayer::GetSongPosition(const std::wstring& alias, int& percent) {
     std::wstring reply;
     if (Send(PositionCommand(alias), &reply) != 0) {

@@ -43,6 +43,8 @@ class MciPlayer {
     // Starts playing; the window gets MM_MCINOTIFY when the song ends, and
     // only notices of this song count from now on.
     long PlaySong(std::uintptr_t window, const std::wstring& alias);
+    // Opens the file, then plays it if it opened: the open's or the play's result.
+    long OpenAndPlay(const std::wstring& path, std::uintptr_t window, const std::wstring& alias);
     // False when nothing could be read (no song open); percent and the
     // position text are then left as they were.
     bool GetSongPosition(const std::wstring& alias, int& percent);

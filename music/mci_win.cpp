@@ -47,18 +47,6 @@ MciPlayer SystemMci(SongView* view) {
     return MciPlayer(sender, Mci(), view);
 }
 
-long OpenSong(const std::wstring& path, const std::wstring& alias) {
-    return SystemMci().OpenSong(path, alias);
-}
-
-long PlaySong(HWND window, const std::wstring& alias) {
-    return SystemMci().PlaySong(reinterpret_cast<std::uintptr_t>(window), alias);
-}
-
-bool GetSongPosition(const std::wstring& alias, int& percent) {
-    return SystemMci().GetSongPosition(alias, percent);
-}
-
 void CloseSong(const std::wstring& alias) {
     SystemMci().CloseSong(alias);
 }
@@ -76,11 +64,8 @@ long StartSong(const std::wstring& path, HWND window, const std::wstring& alias,
         Mci().SongFailed = true;
         return 0;
     }
-    MciPlayer mci = SystemMci(&view);
-    long result = mci.OpenSong(GetShortPath(path), alias);
-    if (Mci().MciIsOpen) {
-        result = mci.PlaySong(reinterpret_cast<std::uintptr_t>(window), alias);
-    }
+    long result = SystemMci(&view).OpenAndPlay(GetShortPath(path),
+                                               reinterpret_cast<std::uintptr_t>(window), alias);
     if (result != 0) {
         Mci().SongFailed = true;
     }

@@ -16,9 +16,6 @@ namespace brelvix {
 // shows each opened song's length.
 MciPlayer SystemMci(SongView* view = nullptr);
 
-long OpenSong(const std::wstring& path, const std::wstring& alias);
-long PlaySong(HWND window, const std::wstring& alias);
-bool GetSongPosition(const std::wstring& alias, int& percent);
 void CloseSong(const std::wstring& alias);
 void PauseSong(const std::wstring& alias);
 void ResumeSong(const std::wstring& alias);

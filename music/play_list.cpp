@@ -41,10 +41,7 @@ bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring
     pass.view.ShowSong(pass.files.Title(music.CurrentFile), music.CurrentSong);
     pass.store.Write(kSectionSetting, L"LocalFile", L"1");
     pass.store.Write(kSectionSetting, L"MusicFile", music.CurrentFile);
-    if (pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias) != 0) {
-        return false;
-    }
-    return pass.mci.PlaySong(window, alias) == 0;
+    return pass.mci.OpenAndPlay(pass.files.ShortPath(music.CurrentFile), window, alias) == 0;
 }
 
 // Nothing in the list plays: the views say so rather than show the last song.
@@ -191,9 +188,9 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     }
 }
 
-std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files) {
+std::wstring SongToResume(const MusicState& music, SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
-    return files.Exists(musicFile) ? musicFile : std::wstring();
+    return files.Exists(musicFile) ? musicFile : music.PlayList.PathAt(1);
 }
 
 void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {

@@ -78,8 +78,9 @@ MusicState& Music();
 // ("MusicFile"). A stored count outside 0 ... 32767 is held inside it.
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files);
 
-// "MusicFile" when that file still exists, else empty.
-std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files);
+// The song a playing loop starts with: "MusicFile" when that file still
+// exists, else the first in the list (empty for an empty list).
+std::wstring SongToResume(const MusicState& music, SettingsStore& store, FileQueries& files);
 
 // Everything one pass of a playing loop touches.
 struct MusicPass {

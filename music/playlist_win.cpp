@@ -29,8 +29,8 @@ bool IsInPlayList(const std::wstring& title) {
     return Music().PlayList.Contains(title);
 }
 
-std::wstring GetSavedMusicFile() {
-    return GetSavedMusicFile(ProgramStore(), SystemFileQueries());
+std::wstring SongToResume() {
+    return SongToResume(Music(), ProgramStore(), SystemFileQueries());
 }
 
 namespace {

@@ -20,8 +20,8 @@ std::wstring GetSongTitle(int position);
 std::wstring GetSongPathByKey(const std::wstring& title);
 bool IsInPlayList(const std::wstring& title);
 
-// The song that played last, when its file still exists; else empty.
-std::wstring GetSavedMusicFile();
+// The song that played last, when its file still exists; else the first.
+std::wstring SongToResume();
 
 // Called on every pass of a playing loop with the window that receives the
 // completion notices, the alias of its song and the view that shows it.

@@ -112,10 +112,7 @@ SessionShape StartSession(bool setupActive) {
     if (!setupActive) {
         ProgramStore().Write(kSectionSetting, L"ActiveSetup", L"0");
     }
-    Music().CurrentFile = GetSavedMusicFile();
-    if (Music().CurrentFile.empty()) {
-        Music().CurrentFile = GetSongPath(1);
-    }
+    Music().CurrentFile = SongToResume();
     bool full = !p.Opt.UsableScreen;
     if (full) {
         ShowSaverWindow(SystemScreenLayout());

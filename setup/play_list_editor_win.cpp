@@ -223,11 +223,8 @@ void PlayListEditor::PlaySelected(int row) {
     music.CurrentSong = row;
     music.CurrentFile = GetSongPath(row + 1);
     if (FileExists(music.CurrentFile) && !Program().Opt.Mute) {
-        MciPlayer mci = SystemMci(&view_);
-        mci.OpenSong(GetShortPath(music.CurrentFile), kSetupAlias);
-        if (Mci().MciIsOpen) {
-            mci.PlaySong(reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
-        }
+        SystemMci(&view_).OpenAndPlay(GetShortPath(music.CurrentFile),
+                                      reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
     }
 }
 

@@ -54,9 +54,11 @@ TEST_F(LoadPlayListTest, MusicFileWithoutAListMakesAOneSongList) {
         EXPECT_EQ(music.CurrentSong, 0);
         EXPECT_EQ(music.LocalSongCount, 1);
     }
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"") << "only a file that is still there";
+    MusicState other;
+    other.PlayList.Add({L"C:\\First.mp3", L"First"});
+    EXPECT_EQ(SongToResume(other, store, files), L"C:\\First.mp3") << "the saved one is gone";
     files.existing.insert(L"C:\\Music\\Last one.mid");
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"C:\\Music\\Last one.mid");
+    EXPECT_EQ(SongToResume(other, store, files), L"C:\\Music\\Last one.mid");
     store.values.clear();
     EXPECT_TRUE(Load().empty());
 }
