@@ -106,7 +106,6 @@ void StartFirstSong(const SessionShape& shape) {
 
 SessionShape StartSession(bool setupActive) {
     ProgramState& p = Program();
-    ResetTextState();
     // The old session's reference point would end this one at its first move.
     MouseRef() = MouseReference{};
     if (!setupActive) {
@@ -160,11 +159,9 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
             UpdateMusic(shape.notifyWindow, shape.alias, fmci());
         }
         Pause(0.1);
-        // Once the session is over the clock's drawing state has been given
-        // back; drawing again would take a device context nobody releases.
+        // Once the session is over the clock stays as it is: the window goes.
         if (shape.fullScreen && !p.EndSaver) {
-            PixelPoint corner = PrimaryCorner(shape);
-            PrintTime(frmSS().Handle(), {corner.x, corner.y});
+            frmSS().PrintTime();
         }
     } while (!p.EndSaver);
 }
@@ -173,7 +170,6 @@ void EndSession(const SessionShape& shape) {
     CloseSong(shape.alias);
     UnhookSessionWindow(shape.notifyWindow);
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
-    EndText();
     fmci().Unload();
     frmSS().Unload();
 }

@@ -53,11 +53,11 @@ StandardControl StandardFor(ControlKind kind) {
 
 // The system's dialog font: a control made with CreateWindowEx would get the
 // bitmap system font.
-HGDIOBJ DialogFont() {
+GdiObject DialogFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return GdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 // The height of a line of text in the font.
@@ -105,7 +105,7 @@ bool SetupDialog::Load() {
 }
 
 void SetupDialog::MakeControls() {
-    font_.Reset(DialogFont());
+    font_ = DialogFont();
     for (const ControlPlace& place : kSetupControls) {
         MakeControl(place);
     }
@@ -130,7 +130,7 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
         PictureBox& arrow = up ? up_ : down_;
         GdiObject& bitmap = up ? upArrow_ : downArrow_;
         arrow.Create(Handle(), place.id, r, RGB(255, 255, 255));
-        bitmap.Reset(LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN));
+        bitmap = LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN);
         DrawBitmap(arrow.Dc(), bitmap.Get(), 0, 0);
         arrow.SetCursor(HandCursor());
         arrow.SetPresses(this);
