@@ -5,12 +5,10 @@
 #include "music/mci_win.h"
 #include "music/playlist_win.h"
 #include "setup/setup_dialog_win.h"
-#include "setup/setup_window_proc_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_box_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
-#include "winutil/window_helpers_win.h"
 
 #include <windows.h>
 
@@ -38,10 +36,6 @@ bool ShowDialog() {
     SetupDialog& dialog = fsetup();
     if (!dialog.Load()) {
         return false;
-    }
-    HookSetupWindow(dialog.Handle());
-    if (Program().Opt.ViewFilename) {
-        CheckSystemMenuItem(dialog.Handle(), kCommandViewFilename, true);
     }
     dialog.Show(SW_SHOWNORMAL);
     PumpMessages(dialog.Handle());
@@ -124,7 +118,6 @@ bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     RunDialogLoop();
     ReleaseHost(host);
     CloseSong(kSetupAlias);
-    UnhookSetupWindow(dialog.Handle());
     dialog.Unload();
     Pause(0.3);
     if (!p.SetupRequested) {

@@ -77,6 +77,15 @@ SIZE OuterSize(int heightTwips) {
     return {r.right - r.left, TwipsToPixels(heightTwips, p.TwipsY)};
 }
 
+void RestoreIfMinimized(HWND wnd) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(wnd, &placement);
+    if (placement.showCmd == SW_MINIMIZE || placement.showCmd == SW_SHOWMINIMIZED) {
+        ShowWindow(wnd, SW_RESTORE);
+    }
+}
+
 } // namespace
 
 bool SetupDialog::Load() {
@@ -94,11 +103,11 @@ bool SetupDialog::Load() {
     }
     parts_.dialog = Handle();
     MakeControls();
-    SetSetupWindowCommands(this);
     FillFromOptions();
     AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
     AddSystemMenuItem(Handle(), kCommandViewFilename, L"View song statusbar", false);
     AddSystemMenuItem(Handle(), kCommandAddFolder, L"Add folder...", false);
+    CheckSystemMenuItem(Handle(), kCommandViewFilename, p.Opt.ViewFilename);
     // Files and folders dragged from Explorer join the play-list.
     DragAcceptFiles(Handle(), TRUE);
     return true;
@@ -204,10 +213,6 @@ void SetupDialog::ShowPosition(int percent, const std::wstring& positionText) {
     PrintName(parts_.CurrentName);
 }
 
-void SetupDialog::ShowSetupAbout() {
-    brelvix::ShowSetupAbout(Handle());
-}
-
 bool SetupDialog::Checked(int id) const {
     return IsDlgButtonChecked(Handle(), id) == BST_CHECKED;
 }
@@ -295,6 +300,32 @@ void SetupDialog::OnCommand(int id, int code) {
     }
 }
 
+LRESULT SetupDialog::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+    case kCommandAbout:
+        RestoreIfMinimized(Handle());
+        ShowSetupAbout(Handle());
+        return 0;
+    case kCommandViewFilename:
+        ToggleViewFilename();
+        return 0;
+    case kCommandAddFolder:
+        RestoreIfMinimized(Handle());
+        editor_.AddFolder();
+        return 0;
+    default:
+        return Default(WM_SYSCOMMAND, wParam, lParam);
+    }
+}
+
+void SetupDialog::ToggleViewFilename() {
+    bool& view = Program().Opt.ViewFilename;
+    view = !view;
+    CheckSystemMenuItem(Handle(), kCommandViewFilename, view);
+    ProgramStore().Write(kSectionSetting, L"ViewFilename", BoolText(view));
+    ViewLabels(view);
+}
+
 void SetupDialog::Pressed(int id, int button, int shift) {
     editor_.ArrowPressed(id == kIdUp, button, shift);
 }
@@ -319,6 +350,10 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
+    case WM_SYSCOMMAND:
+        return OnSystemCommand(wParam, lParam);
+    case MM_MCINOTIFY:
+        return OnMciNotifyMessage(Handle(), wParam, lParam);
     case WM_DROPFILES:
         editor_.AddGathered(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
@@ -332,7 +367,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetupDialog::OnDestroyed() {
-    SetSetupWindowCommands(nullptr);
     font_.Reset();
 }
 

@@ -4,7 +4,6 @@
 
 #include "music/song_views.h"
 #include "setup/play_list_editor_win.h"
-#include "setup/setup_window_proc_win.h"
 #include "winutil/dialog_focus_win.h"
 #include "winutil/handles_win.h"
 #include "winutil/picture_box_win.h"
@@ -14,10 +13,7 @@
 
 namespace brelvix {
 
-class SetupDialog final : public Window,
-                          public SongView,
-                          public SetupWindowCommands,
-                          private PictureBox::Presses {
+class SetupDialog final : public Window, public SongView, private PictureBox::Presses {
   public:
     // Creates the dialog hidden and fills it from the options and the play-list.
     bool Load();
@@ -37,11 +33,6 @@ class SetupDialog final : public Window,
     void ShowLength(const std::wstring& mmss) override { songLength_ = mmss; }
     void ShowPosition(int percent, const std::wstring& positionText) override;
 
-    // The system-menu commands.
-    void ShowSetupAbout() override;
-    void ShowNameStrip(bool visible) override { ViewLabels(visible); }
-    void AddFolder() override { editor_.AddFolder(); }
-
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
@@ -51,6 +42,8 @@ class SetupDialog final : public Window,
     void MakeControl(const struct ControlPlace& place);
     void FillFromOptions();
     void OnCommand(int id, int code);
+    LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
+    void ToggleViewFilename();
     void OnCheckBox(int id);
     void SetCheck(int id, bool value);
     bool Checked(int id) const;

@@ -24,6 +24,14 @@ enum SetupControlId : int {
     kIdStatus = 114,
 };
 
+// The commands the dialog adds to its system menu: "About...", "View song
+// statusbar" and "Add folder...".
+enum SetupMenuCommand : unsigned {
+    kCommandAbout = 2001,
+    kCommandViewFilename = 2002,
+    kCommandAddFolder = 2003,
+};
+
 enum class ControlKind { Frame, List, Button, CheckBox, Picture, Label };
 
 struct ControlPlace {
