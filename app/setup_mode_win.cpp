@@ -3,7 +3,7 @@
 #include "app/command_line.h"
 #include "base/program_state.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "setup/setup_dialog_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_box_win.h"

@@ -166,13 +166,11 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, L"MusicFile", L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
-    music.LocalSongCount = 0;
     if (!musicFile.empty() && count == 0) {
         if (!music.PlayList.Add({musicFile, files.Title(musicFile)})) {
             return;
         }
         music.CurrentSong = 0;
-        music.LocalSongCount = 1;
         music.CurrentFile = musicFile;
         return;
     }
@@ -184,7 +182,6 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
         }
         const std::wstring& path = value->second;
         AddStoredPath(music, files, path, musicFile);
-        ++music.LocalSongCount;
     }
 }
 

@@ -60,8 +60,6 @@ struct MusicState {
     // next completed song continues with the first entry.
     int CurrentSong = -1;
     std::wstring CurrentFile;
-    // Non-empty stored paths read by the last load.
-    int LocalSongCount = 0;
     // The list was edited since it was last stored. A cancelled setup dialog
     // keeps its edits in memory, so the next dialog's OK must store them.
     bool ListChanged = false;

@@ -3,7 +3,7 @@
 #include "base/program_state.h"
 #include "base/wander.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "music/print_time_win.h"
 #include "saver/input_rules.h"
 #include "saver/input_rules_win.h"

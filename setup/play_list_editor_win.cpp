@@ -3,7 +3,7 @@
 #include "base/input_codes.h"
 #include "base/program_state.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "setup/file_dialog_win.h"
 #include "setup/play_list_file.h"
 #include "setup/play_list_order.h"
@@ -92,7 +92,6 @@ void PlayListEditor::ShowAdded(const std::vector<std::wstring>& titles) {
         return;
     }
     Music().ListChanged = true;
-    Music().LocalSongCount = Music().PlayList.Count();
     int row = parts_.list.AppendAll(titles);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
@@ -108,7 +107,6 @@ void PlayListEditor::AddSong(const std::wstring& path) {
         return; // no title, no song
     }
     Music().ListChanged = true;
-    ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
@@ -136,7 +134,6 @@ void PlayListEditor::Remove() {
     int rows = parts_.list.Count();
     Music().PlayList.RemoveAt(row + 1);
     parts_.list.Remove(row);
-    Music().LocalSongCount = Music().PlayList.Count();
     parts_.ReplayRequested = true;
     parts_.list.Select(RowAfterRemove(row, rows));
     ListClicked();
@@ -176,7 +173,6 @@ void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     Music().ListChanged = true;
     int savedTop = parts_.list.TopRow();
     Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
-    Music().LocalSongCount = Music().PlayList.Count();
     // Only the moved row changes place: the list need not be built again.
     parts_.list.Move(up ? newRow + 1 : newRow - 1, newRow);
     Music().CurrentSong = newRow;

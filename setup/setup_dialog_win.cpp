@@ -4,7 +4,7 @@
 #include "base/program_state.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "resources/resource_ids.h"
 #include "setup/setup_layout.h"
 #include "winutil/file_helpers_win.h"
@@ -260,10 +260,7 @@ void SetupDialog::OnOk() {
     BusyPointer busy;
     SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), music.ListChanged,
                                  music.PlayList.Paths()});
-    if (music.ListChanged) {
-        music.LocalSongCount = music.PlayList.Count();
-        music.ListChanged = false;
-    }
+    music.ListChanged = false;
     p.EndSaver = true;
 }
 

@@ -1,5 +1,6 @@
-// The running program's play-list: Music() filled from the program's
-// settings, looked up by the windows, advanced by the playing loops.
+// The play-list of play_list.h bound to this process: Music() filled from
+// the program's settings store, looked up by the windows, advanced by the
+// playing loops through the system's files and MCI.
 #pragma once
 
 #include "music/play_list.h"
@@ -16,8 +17,6 @@ void LoadPlayList();
 // Lookups: empty texts or false for positions (1-based) and titles that are
 // not in the list.
 std::wstring GetSongPath(int position);
-std::wstring GetSongTitle(int position);
-std::wstring GetSongPathByKey(const std::wstring& title);
 bool IsInPlayList(const std::wstring& title);
 
 // The song that played last, when its file still exists; else the first.

@@ -1,4 +1,4 @@
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 
 #include "base/program_state.h"
 #include "music/mci_win.h"
@@ -15,14 +15,6 @@ void LoadPlayList() {
 
 std::wstring GetSongPath(int position) {
     return Music().PlayList.PathAt(position);
-}
-
-std::wstring GetSongTitle(int position) {
-    return Music().PlayList.TitleAt(position);
-}
-
-std::wstring GetSongPathByKey(const std::wstring& title) {
-    return Music().PlayList.PathByKey(title);
 }
 
 bool IsInPlayList(const std::wstring& title) {
