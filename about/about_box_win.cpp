@@ -113,9 +113,9 @@ bool AboutBox::Load(HWND owner) {
     }
     owner_ = owner;
     underlined_ = nullptr;
-    textFont_.Reset(MakeFont(L"Arial", 975, false));
-    linkFont_.Reset(MakeFont(L"Arial", 900, false));
-    underlinedFont_.Reset(MakeFont(L"Arial", 900, false, true));
+    textFont_ = MakeFont(L"Arial", 975, false);
+    linkFont_ = MakeFont(L"Arial", 900, false);
+    underlinedFont_ = MakeFont(L"Arial", 900, false, true);
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, DialogProc,
                        reinterpret_cast<LPARAM>(this));
     return Loaded();

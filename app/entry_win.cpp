@@ -8,7 +8,7 @@
 #include "base/setting_keys.h"
 #include "base/text_value.h"
 #include "base/twips.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "preview/preview_win.h"
 #include "saver/saver_session_win.h"
 #include "winutil/cursor_win.h"

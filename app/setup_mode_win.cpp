@@ -3,14 +3,12 @@
 #include "app/command_line.h"
 #include "base/program_state.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "setup/setup_dialog_win.h"
-#include "setup/setup_window_proc_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_box_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
-#include "winutil/window_helpers_win.h"
 
 #include <windows.h>
 
@@ -19,7 +17,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 // Between passes the loop sleeps until a message comes or this time passes,
 // so the preview's position still moves about ten times a second.
 constexpr DWORD kPassMs = 100;
@@ -42,10 +39,6 @@ bool ShowDialog() {
     SetupDialog& dialog = fsetup();
     if (!dialog.Load()) {
         return false;
-    }
-    HookSetupWindow(dialog.Handle());
-    if (Program().Opt.ViewFilename) {
-        CheckSystemMenuItem(dialog.Handle(), kCommandViewFilename, true);
     }
     dialog.Show(SW_SHOWNORMAL);
     PumpMessages(dialog.Handle());
@@ -83,10 +76,16 @@ void ReportNoDialog(HWND host) {
 
 void StartPreviewSong() {
     ProgramState& p = Program();
-    const std::wstring& file = Music().CurrentFile;
-    BusyPointer busy;
-    if (!p.Opt.Mute) {
-        p.SongError = StartSong(file, fsetup().Handle(), kSetupAlias);
+    if (p.Opt.Mute) {
+        return;
+    }
+    long result = 0;
+    {
+        BusyPointer busy;
+        result = StartSong(Music().CurrentFile, fsetup().Handle(), kSetupAlias, fsetup());
+    }
+    if (result != 0) {
+        ShowMessageBox(fsetup().Handle(), MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
     }
 }
 
@@ -96,7 +95,7 @@ void RunDialogLoop() {
     for (;;) {
         PumpMessages(dialog);
         if (!p.Opt.Mute && !p.EndSaver) {
-            UpdateMusic(dialog, kSetupAlias);
+            UpdateMusic(dialog, kSetupAlias, fsetup());
         }
         if (p.EndSaver) {
             return;
@@ -110,11 +109,7 @@ void RunDialogLoop() {
 bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     ProgramState& p = Program();
     HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
-    MusicState& music = Music();
-    music.CurrentFile = GetSavedMusicFile();
-    if (music.CurrentFile.empty()) {
-        music.CurrentFile = GetSongPath(1);
-    }
+    Music().CurrentFile = SongToResume();
     if (!ShowDialog()) {
         ReportNoDialog(host);
         return false;
@@ -126,7 +121,6 @@ bool RunSetupMode(std::wstring& commandText, bool hostStep) {
     RunDialogLoop();
     ReleaseHost(host);
     CloseSong(kSetupAlias);
-    UnhookSetupWindow(dialog.Handle());
     dialog.Unload();
     Pause(kAfterDialogSeconds);
     if (!p.SetupRequested) {

@@ -26,8 +26,6 @@ struct ProgramState {
     // Set by input handlers to end the running phase; F1 also sets SetupRequested.
     bool EndSaver = false;
     bool SetupRequested = false;
-    long SongError = 0;
-    bool IgnoreListClick = false;
     Options Opt;
 };
 

@@ -18,5 +18,4 @@ struct LocalDateTime {
 std::wstring FormatClockText(const LocalDateTime& t, const std::wstring& dateSeparator,
                              const std::wstring& timeSeparator);
 
-
 } // namespace brelvix

@@ -5,8 +5,8 @@
 
 namespace brelvix {
 
-MciPlayer::MciPlayer(MciSender& sender, MciState& state, StatusBarView* statusBar)
-    : sender_(sender), state_(state), statusBar_(statusBar) {}
+MciPlayer::MciPlayer(MciSender& sender, MciState& state, SongView* view)
+    : sender_(sender), state_(state), view_(view) {}
 
 std::uint32_t MciPlayer::Send(const std::wstring& command, std::wstring* reply,
                               std::uintptr_t window) {
@@ -30,8 +30,8 @@ long MciPlayer::OpenSong(const std::wstring& path, const std::wstring& alias) {
     state_.SongLengthSecs = known ? SecondsFromReply(reply, state_.TimeDivisor) : 0;
     state_.SongLengthText = MinutesSeconds(state_.SongLengthSecs);
     state_.SongPositionUnits = 0;
-    if (statusBar_) {
-        statusBar_->SetLengthLabel(state_.SongLengthText);
+    if (view_) {
+        view_->ShowLength(state_.SongLengthText);
     }
     return 0;
 }
@@ -41,6 +41,14 @@ long MciPlayer::PlaySong(std::uintptr_t window, const std::wstring& alias) {
     ClearNotices(state_);
     std::wstring reply;
     return static_cast<long>(Send(PlayCommand(alias), &reply, window));
+}
+
+long MciPlayer::OpenAndPlay(const std::wstring& path, std::uintptr_t window,
+                            const std::wstring& alias) {
+    if (long result = OpenSong(path, alias)) {
+        return result;
+    }
+    return PlaySong(window, alias);
 }
 
 bool MciPlayer::GetSongPosition(const std::wstring& alias, int& percent) {

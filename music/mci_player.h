@@ -31,8 +31,8 @@ inline constexpr wchar_t kGenericMciError[] = L"Errore generico nella periferica
 
 class MciPlayer {
   public:
-    // statusBar, when there is one, shows each opened song's length.
-    MciPlayer(MciSender& sender, MciState& state, StatusBarView* statusBar);
+    // view, when there is one, shows each opened song's length.
+    MciPlayer(MciSender& sender, MciState& state, SongView* view);
 
     MciState& State() { return state_; }
 
@@ -43,6 +43,8 @@ class MciPlayer {
     // Starts playing; the window gets MM_MCINOTIFY when the song ends, and
     // only notices of this song count from now on.
     long PlaySong(std::uintptr_t window, const std::wstring& alias);
+    // Opens the file, then plays it if it opened: the open's or the play's result.
+    long OpenAndPlay(const std::wstring& path, std::uintptr_t window, const std::wstring& alias);
     // False when nothing could be read (no song open); percent and the
     // position text are then left as they were.
     bool GetSongPosition(const std::wstring& alias, int& percent);
@@ -62,7 +64,7 @@ class MciPlayer {
 
     MciSender& sender_;
     MciState& state_;
-    StatusBarView* statusBar_;
+    SongView* view_;
 };
 
 } // namespace brelvix

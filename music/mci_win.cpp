@@ -1,9 +1,6 @@
 #include "music/mci_win.h"
 
-#include "base/program_state.h"
 #include "winutil/file_helpers_win.h"
-#include "winutil/message_box_win.h"
-#include "winutil/mouse_pointer_win.h"
 
 #include <algorithm>
 #include <iterator>
@@ -45,21 +42,9 @@ class SystemSender final : public MciSender {
 
 } // namespace
 
-MciPlayer SystemMci() {
+MciPlayer SystemMci(SongView* view) {
     static SystemSender sender;
-    return MciPlayer(sender, Mci(), Views().statusBar);
-}
-
-long OpenSong(const std::wstring& path, const std::wstring& alias) {
-    return SystemMci().OpenSong(path, alias);
-}
-
-long PlaySong(HWND window, const std::wstring& alias) {
-    return SystemMci().PlaySong(reinterpret_cast<std::uintptr_t>(window), alias);
-}
-
-bool GetSongPosition(const std::wstring& alias, int& percent) {
-    return SystemMci().GetSongPosition(alias, percent);
+    return MciPlayer(sender, Mci(), view);
 }
 
 void CloseSong(const std::wstring& alias) {
@@ -74,17 +59,14 @@ void ResumeSong(const std::wstring& alias) {
     SystemMci().ResumeSong(alias);
 }
 
-long StartSong(const std::wstring& path, HWND window, const std::wstring& alias) {
+long StartSong(const std::wstring& path, HWND window, const std::wstring& alias, SongView& view) {
     if (!FileExists(path)) {
         Mci().SongFailed = true;
         return 0;
     }
-    long result = OpenSong(GetShortPath(path), alias);
-    if (Mci().MciIsOpen) {
-        result = PlaySong(window, alias);
-    }
+    long result = SystemMci(&view).OpenAndPlay(GetShortPath(path),
+                                               reinterpret_cast<std::uintptr_t>(window), alias);
     if (result != 0) {
-        ShowMciError(result, window);
         Mci().SongFailed = true;
     }
     return result;
@@ -103,9 +85,8 @@ LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void ShowMciError(long code, HWND owner) {
-    SetMousePointer(MousePointer::Default);
-    ShowMessageBox(owner, SystemMci().ErrorMessage(code), Program().AppTitle, MB_OK | MB_ICONSTOP);
+std::wstring MciErrorText(long code) {
+    return SystemMci().ErrorMessage(code);
 }
 
 } // namespace brelvix

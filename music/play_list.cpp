@@ -6,8 +6,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
-
 const clsItemSong* EntryAt(const std::vector<clsItemSong>& items, int position) {
     if (position < 1 || position > static_cast<int>(items.size())) {
         return nullptr;
@@ -34,18 +32,6 @@ int NextSong(const MusicState& music) {
     return music.CurrentSong + 1 > music.PlayList.Count() - 1 ? 0 : music.CurrentSong + 1;
 }
 
-void ShowSongName(MusicPass& pass, const std::wstring& name) {
-    ProgramState& program = pass.program;
-    if (program.RunMode == ModeSaver && pass.views.statusBar) {
-        pass.views.statusBar->SetFileLabel(name);
-    }
-    if (program.RunMode == ModeSetup && pass.views.setup) {
-        program.IgnoreListClick = true;
-        pass.views.setup->ShowSong(name, pass.music.CurrentSong);
-        program.IgnoreListClick = false;
-    }
-}
-
 // Records and starts the song at CurrentSong; false when it cannot play.
 bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {
     MusicState& music = pass.music;
@@ -53,38 +39,29 @@ bool StartCurrentSong(MusicPass& pass, std::uintptr_t window, const std::wstring
     if (!pass.files.Exists(music.CurrentFile)) {
         return false;
     }
-    ShowSongName(pass, pass.files.Title(music.CurrentFile));
+    pass.view.ShowSong(pass.files.Title(music.CurrentFile), music.CurrentSong);
     pass.store.Write(kSectionSetting, kKeyLocalFile, L"1");
     pass.store.Write(kSectionSetting, kKeyMusicFile, music.CurrentFile);
-    if (pass.mci.OpenSong(pass.files.ShortPath(music.CurrentFile), alias) != 0) {
-        return false;
-    }
-    return pass.mci.PlaySong(window, alias) == 0;
+    return pass.mci.OpenAndPlay(pass.files.ShortPath(music.CurrentFile), window, alias) == 0;
 }
 
 // Nothing in the list plays: the views say so rather than show the last song.
 void ShowNoSong(MusicPass& pass) {
     MciState& mci = pass.mci.State();
     mci.SongLengthText = mci.SongPositionText = L"00:00";
-    if (pass.views.statusBar) {
-        pass.views.statusBar->SetFileLabel(L"");
-        pass.views.statusBar->SetLengthLabel(mci.SongLengthText);
-        pass.views.statusBar->SetPercent(0, mci.SongPositionText);
-    }
+    pass.view.ShowNoSong();
 }
 
 void StartNextSong(MusicPass& pass, std::uintptr_t window, const std::wstring& alias,
                    bool lastFailed) {
     MusicState& music = pass.music;
-    if (pass.program.RunMode == ModeSetup && pass.views.setup) {
-        pass.views.setup->ClearName();
-    }
+    pass.view.SongChanging();
     pass.mci.CloseSong(alias);
     music.StoppedAtEndSinceMs = 0;
     music.FailedInARow = lastFailed ? music.FailedInARow + 1 : 0;
     while (music.FailedInARow < music.PlayList.Count()) {
         music.CurrentSong = NextSong(music);
-        if (pass.program.Opt.Mute) {
+        if (pass.mute) {
             // Muted, nothing opens: the music waits for a song to be chosen.
             music.CurrentFile = music.PlayList.PathAt(music.CurrentSong + 1);
             return;
@@ -121,14 +98,7 @@ void ShowPosition(MusicPass& pass, const std::wstring& alias) {
     if (pass.mci.State().SongPositionUnits > 0) {
         pass.music.FailedInARow = 0; // it plays
     }
-    const std::wstring& position = pass.mci.State().SongPositionText;
-    if (!EqualsNoCase(alias, kSetupAlias)) {
-        if (pass.views.statusBar) {
-            pass.views.statusBar->SetPercent(percent, position);
-        }
-    } else if (pass.views.setup) {
-        pass.views.setup->SetPercent(percent, position);
-    }
+    pass.view.ShowPosition(percent, pass.mci.State().SongPositionText);
 }
 
 } // namespace
@@ -197,13 +167,11 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, kKeyMusicFile, L"");
     int count = StoredSongCount(store);
     music.PlayList.Clear();
-    music.LocalSongCount = 0;
     if (!musicFile.empty() && count == 0) {
         if (!music.PlayList.Add({musicFile, files.Title(musicFile)})) {
             return;
         }
         music.CurrentSong = 0;
-        music.LocalSongCount = 1;
         music.CurrentFile = musicFile;
         return;
     }
@@ -216,13 +184,12 @@ void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
         }
         const std::wstring& path = value->second;
         AddStoredPath(music, files, path, musicFile);
-        ++music.LocalSongCount;
     }
 }
 
-std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files) {
+std::wstring SongToResume(const MusicState& music, SettingsStore& store, FileQueries& files) {
     std::wstring musicFile = store.Read(kSectionSetting, kKeyMusicFile, L"");
-    return files.Exists(musicFile) ? musicFile : std::wstring();
+    return files.Exists(musicFile) ? musicFile : music.PlayList.PathAt(1);
 }
 
 void UpdateMusic(MusicPass& pass, std::uintptr_t window, const std::wstring& alias) {

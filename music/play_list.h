@@ -3,7 +3,6 @@
 #pragma once
 
 #include "base/file_queries.h"
-#include "base/program_state.h"
 #include "base/settings.h"
 #include "base/text_value.h"
 #include "music/mci_player.h"
@@ -61,8 +60,6 @@ struct MusicState {
     // next completed song continues with the first entry.
     int CurrentSong = -1;
     std::wstring CurrentFile;
-    // Non-empty stored paths read by the last load.
-    int LocalSongCount = 0;
     // The list was edited since it was last stored. A cancelled setup dialog
     // keeps its edits in memory, so the next dialog's OK must store them.
     bool ListChanged = false;
@@ -79,8 +76,9 @@ MusicState& Music();
 // ("MusicFile"). A stored count outside 0 ... 32767 is held inside it.
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files);
 
-// "MusicFile" when that file still exists, else empty.
-std::wstring GetSavedMusicFile(SettingsStore& store, FileQueries& files);
+// The song a playing loop starts with: "MusicFile" when that file still
+// exists, else the first in the list (empty for an empty list).
+std::wstring SongToResume(const MusicState& music, SettingsStore& store, FileQueries& files);
 
 // Everything one pass of a playing loop touches.
 struct MusicPass {
@@ -88,8 +86,8 @@ struct MusicPass {
     MciPlayer& mci;
     FileQueries& files;
     SettingsStore& store;
-    ProgramState& program;
-    SongViews views;
+    bool mute;
+    SongView& view;
     // Shows the hourglass (true) or the arrow (false) while a song is changed.
     std::function<void(bool)> showBusy;
     // A monotonic clock in milliseconds.

@@ -5,8 +5,6 @@
 namespace brelvix {
 namespace {
 
-TextDrawingState g_text;
-
 std::wstring LocaleText(LCTYPE item, const wchar_t* fallback) {
     wchar_t text[16] = {};
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, static_cast<int>(std::size(text))) ==
@@ -16,70 +14,34 @@ std::wstring LocaleText(LCTYPE item, const wchar_t* fallback) {
     return text;
 }
 
+// Arial at the clock's size on the device's density, or nothing.
+GdiObject ClockFont(HDC dc) {
+    constexpr int kPoints = 32;
+    int height = MulDiv(kPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    return GdiObject(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH, L"Arial"));
+}
+
 } // namespace
 
-const TextDrawingState& TextState() {
-    return g_text;
-}
-
-void ResetTextState() {
-    EndText();
-    g_text.TextFontSize = 32;
-    g_text.TextFontName = L"Arial";
-}
-
-void PrintTime(HWND saverWindow, POINT corner) {
-    std::wstring text = ClockText();
-    if (g_text.TextDC || InitText(saverWindow)) {
-        PrintText(text, corner);
-    }
-}
-
-bool InitText(HWND wnd) {
-    g_text.TextWnd = wnd;
+void SaverClock::Print(HWND wnd, POINT corner) {
     if (!wnd) {
-        return false;
-    }
-    g_text.TextDC = GetDC(wnd);
-    return CreateTextFont(g_text.TextFontName, g_text.TextFontSize);
-}
-
-bool CreateTextFont(const std::wstring& face, int points) {
-    int height = MulDiv(points, GetDeviceCaps(g_text.TextDC, LOGPIXELSY), 72);
-    g_text.TextFont.Reset(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                      DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
-    if (!g_text.TextFont) {
-        return false;
-    }
-    g_text.TextOldFont = SelectObject(g_text.TextDC, g_text.TextFont.Get());
-    return true;
-}
-
-void PrintText(const std::wstring& text, POINT corner) {
-    HDC dc = g_text.TextDC;
-    if (!g_text.TextWnd || !dc) {
         return;
     }
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, RGB(0, 0, 0));
-    SetTextColor(dc, RGB(255, 255, 0));
-    std::wstring shown = L" " + text + L" ";
-    TextOutW(dc, corner.x, corner.y, shown.c_str(), static_cast<int>(shown.size()));
-}
-
-void EndText() {
-    if (g_text.TextDC) {
-        if (g_text.TextOldFont) {
-            SelectObject(g_text.TextDC, g_text.TextOldFont);
-        }
-        ReleaseDC(g_text.TextWnd, g_text.TextDC);
+    WindowDc dc(wnd);
+    if (!font_) {
+        font_ = ClockFont(dc.Get());
     }
-    // A font made while the window had no device context goes too.
-    g_text.TextFont.Reset();
-    g_text.TextOldFont = nullptr;
-    g_text.TextWnd = nullptr;
-    g_text.TextDC = nullptr;
+    if (!font_) {
+        return;
+    }
+    std::wstring shown = L" " + ClockText() + L" ";
+    SelectedObject selected(dc.Get(), font_.Get());
+    SetBkMode(dc.Get(), OPAQUE);
+    SetBkColor(dc.Get(), RGB(0, 0, 0));
+    SetTextColor(dc.Get(), RGB(255, 255, 0));
+    TextOutW(dc.Get(), corner.x, corner.y, shown.c_str(), static_cast<int>(shown.size()));
 }
 
 std::wstring ClockText() {

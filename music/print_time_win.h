@@ -1,6 +1,5 @@
 // The date and time drawn in the full-screen saver's top-left corner, yellow
-// on a black box. The drawing state (the window's device context and the
-// font) is taken on the first drawing and held until EndText.
+// on a black box, in Arial 32 pt.
 #pragma once
 
 #include "winutil/handles_win.h"
@@ -9,31 +8,20 @@
 
 namespace brelvix {
 
-struct TextDrawingState {
-    HWND TextWnd = nullptr;
-    HDC TextDC = nullptr;
-    int TextFontSize = 32;
-    std::wstring TextFontName = L"Arial";
-    GdiObject TextFont;
-    HGDIOBJ TextOldFont = nullptr;
+class SaverClock {
+  public:
+    // Draws the present date and time on the window with its top-left corner
+    // at corner (client coordinates). The font is made at the first drawing
+    // and kept; the device context is taken for each drawing and given back
+    // at once: the window has no device context of its own (no CS_OWNDC), so
+    // GetDC lends one of the system's shared ones, which are not to be held.
+    void Print(HWND wnd, POINT corner);
+    // Gives the font back; the next drawing makes it again.
+    void End() { font_.Reset(); }
+
+  private:
+    GdiObject font_;
 };
-
-const TextDrawingState& TextState();
-
-// At the start of a saver run: gives back anything still held and starts over
-// with Arial 32 pt.
-void ResetTextState();
-
-// Draws the present date and time on the window with its top-left corner at
-// corner (client coordinates), taking the window's device context on first use.
-void PrintTime(HWND saverWindow, POINT corner);
-// Takes the window's device context and makes the font; false when the
-// window is null or the font could not be made.
-bool InitText(HWND wnd);
-bool CreateTextFont(const std::wstring& face, int points);
-// A blank, the text and a blank at the given point of the client area.
-void PrintText(const std::wstring& text, POINT corner);
-void EndText();
 
 // The present date and time with the user's date and time separators.
 std::wstring ClockText();

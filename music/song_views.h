@@ -1,45 +1,24 @@
-// How the music layer shows what it plays. The status bar and the setup
-// dialog implement these; the music code never reaches into their controls.
+// What a playing loop shows of its song: the status bar in the saver, the
+// setup dialog in setup. The loop passes its view to the music code, which
+// never reaches into the windows' controls.
 #pragma once
 
 #include <string>
 
 namespace brelvix {
 
-// The song status bar: file name, length and position of the playing song.
-class StatusBarView {
+class SongView {
   public:
-    virtual ~StatusBarView() = default;
-    virtual void SetFileLabel(const std::wstring& name) = 0;
-    virtual void SetLengthLabel(const std::wstring& mmss) = 0;
-    // Moves the knob to the percentage and shows the position text "mm:ss".
-    virtual void SetPercent(int percent, const std::wstring& positionText) = 0;
+    virtual ~SongView() = default;
+    // The song is about to change.
+    virtual void SongChanging() {}
+    // A song starts: its name and its 0-based play-list position.
+    virtual void ShowSong(const std::wstring& name, int position) = 0;
+    virtual void ShowLength(const std::wstring& mmss) = 0;
+    // The position as a percentage of the length and as "mm:ss".
+    virtual void ShowPosition(int percent, const std::wstring& positionText) = 0;
+    // Nothing in the list plays: the view says so rather than show the last song.
+    virtual void ShowNoSong() {}
 };
-
-// The setup dialog while it plays a song.
-class SetupView {
-  public:
-    virtual ~SetupView() = default;
-    virtual void ClearName() = 0; // empties the song-name strip
-    // Shows the song's name in the strip and selects its list row. The music
-    // layer holds IgnoreListClick true for the length of the call, so the
-    // list's own click handler leaves that selection alone.
-    virtual void ShowSong(const std::wstring& name, int row) = 0;
-    // Moves the position display, then prints the dialog's current name again.
-    virtual void SetPercent(int percent, const std::wstring& positionText) = 0;
-};
-
-// The views that exist right now; either may be missing.
-struct SongViews {
-    StatusBarView* statusBar = nullptr;
-    SetupView* setup = nullptr;
-};
-
-SongViews& Views();
-
-// A window registers itself when it is loaded and passes nullptr when it is
-// unloaded.
-void SetStatusBarView(StatusBarView* view);
-void SetSetupView(SetupView* view);
 
 } // namespace brelvix

@@ -10,6 +10,7 @@
 #include "winutil/registry_store_win.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ struct Preview {
     HWND window = nullptr;
     HWND HostWindow = nullptr; // the dialog whose screen-saver page is watched
     std::vector<std::wstring> names;
-    HDC dc = nullptr;
+    std::optional<PenAndBrushDc> draw; // black field, grey pen, for the whole preview
     RECT field{};
     Miniature miniature;
     PersistentPicture face; // the status bar's picture: a bar never shown has none on screen
@@ -114,19 +115,19 @@ void StartPreview(Preview& v) {
     }
     GetClientRect(v.window, &v.field);
     v.miniature = PlaceMiniature(v.field.right, v.field.bottom);
-    BeginDraw(v.window, RGB(0, 0, 0), RGB(192, 192, 192), 1, v.dc);
+    HDC dc = v.draw.emplace(v.window, RGB(0, 0, 0), RGB(192, 192, 192), 1).Get();
     // Pixels picked, not merged: the miniature keeps the skin's colours.
-    SetStretchBltMode(v.dc, COLORONCOLOR);
+    SetStretchBltMode(dc, COLORONCOLOR);
     if (!Program().Opt.BlackScreen) {
-        StretchScreen(v.dc, v.window);
+        StretchScreen(dc, v.window);
     }
 }
 
 void Redraw(const Preview& v) {
     const Miniature& m = v.miniature;
-    FillBox(v.dc, DrawBrush(), v.field);
+    FillBox(v.draw->Get(), v.draw->Brush(), v.field);
     StretchCopy(v.face.Width(), v.face.Height(), v.face.Dc(), m.x.position, m.y.position, m.width,
-                m.height, v.dc);
+                m.height, v.draw->Get());
 }
 
 // Both questions are asked on every pass.
@@ -138,7 +139,7 @@ bool StillChosen(const Preview& v) {
 
 void EndPreview(Preview& v) {
     WriteActiveSetup(L"0");
-    EndDraw(v.window, v.dc);
+    v.draw.reset();
     fmci().Unload();
 }
 

@@ -2,7 +2,6 @@
 
 #include "about/about_box_win.h"
 #include "base/program_state.h"
-#include "music/print_time_win.h"
 #include "resources/resource_ids.h"
 #include "saver/input_rules.h"
 #include "statusbar/status_bar_win.h"
@@ -86,7 +85,6 @@ void EndSaverSession() {
     if (!UsableScreen()) {
         RestoreCursor();
         NotifyShellChange();
-        EndText();
     }
 }
 

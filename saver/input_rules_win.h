@@ -16,8 +16,8 @@ void SaverMouseDown(int button, int shift);
 // The mouse moved over the full-screen saver or its status bar: the
 // movement rule of input_rules.h, when mouse sensitivity is on.
 void SaverMouseMove();
-// Asks the session to end; in the full-screen mode also shows the cursor,
-// lets the shell redraw the desktop and gives back the clock's drawing state.
+// Asks the session to end; in the full-screen mode also shows the cursor and
+// lets the shell redraw the desktop.
 void EndSaverSession();
 void NotifyShellChange();
 

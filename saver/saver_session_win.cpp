@@ -4,9 +4,8 @@
 #include "base/setting_keys.h"
 #include "base/wander.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "music/print_time_win.h"
-#include "music/song_views.h"
 #include "saver/input_rules.h"
 #include "saver/input_rules_win.h"
 #include "saver/saver_window_win.h"
@@ -18,6 +17,7 @@
 #include "winutil/cursor_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/graphics_win.h"
+#include "winutil/message_box_win.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/mouse_pointer_win.h"
 #include "winutil/registry_store_win.h"
@@ -93,28 +93,30 @@ Wander PlaceStatusBar(const SessionShape& shape) {
 void StartFirstSong(const SessionShape& shape) {
     ProgramState& p = Program();
     const std::wstring& file = Music().CurrentFile;
-    BusyPointer busy;
-    if (FileExists(file)) {
-        fmci().SetFileLabel(FileTitleOf(file));
+    long result = 0;
+    {
+        BusyPointer busy;
+        if (FileExists(file)) {
+            fmci().SetFileLabel(FileTitleOf(file));
+        }
+        if (!p.Opt.Mute) {
+            result = StartSong(file, shape.notifyWindow, shape.alias, fmci());
+        }
     }
-    if (!p.Opt.Mute) {
-        // An error box owned by the session window shows above the saver.
-        p.SongError = StartSong(file, shape.notifyWindow, shape.alias);
+    if (result != 0) {
+        // Owned by the session window, the box shows above the saver.
+        ShowMessageBox(shape.notifyWindow, MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
     }
 }
 
 SessionShape StartSession(bool setupActive) {
     ProgramState& p = Program();
-    ResetTextState();
     // The old session's reference point would end this one at its first move.
     MouseRef() = MouseReference{};
     if (!setupActive) {
         ProgramStore().Write(kSectionSetting, kKeyActiveSetup, L"0");
     }
-    Music().CurrentFile = GetSavedMusicFile();
-    if (Music().CurrentFile.empty()) {
-        Music().CurrentFile = GetSongPath(1);
-    }
+    Music().CurrentFile = SongToResume();
     bool full = !p.Opt.UsableScreen;
     if (full) {
         ShowSaverWindow(SystemScreenLayout());
@@ -122,7 +124,6 @@ SessionShape StartSession(bool setupActive) {
     fmci().Load();
     fmci().SetInput(&SaverInputForBar());
     SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
-    SetStatusBarView(&fmci());
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
     SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci"};
     HookSessionWindow(shape.notifyWindow);
@@ -160,14 +161,12 @@ void RunLoop(const SessionShape& shape, Wander& wander) {
             MoveStatusBar(wander, PrimaryCorner(shape));
         }
         if (!p.Opt.Mute && !p.EndSaver) {
-            UpdateMusic(shape.notifyWindow, shape.alias);
+            UpdateMusic(shape.notifyWindow, shape.alias, fmci());
         }
         Pause(kPassSeconds);
-        // Once the session is over the clock's drawing state has been given
-        // back; drawing again would take a device context nobody releases.
+        // Once the session is over the clock stays as it is: the window goes.
         if (shape.fullScreen && !p.EndSaver) {
-            PixelPoint corner = PrimaryCorner(shape);
-            PrintTime(frmSS().Handle(), {corner.x, corner.y});
+            frmSS().PrintTime();
         }
     } while (!p.EndSaver);
 }
@@ -176,8 +175,6 @@ void EndSession(const SessionShape& shape) {
     CloseSong(shape.alias);
     UnhookSessionWindow(shape.notifyWindow);
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
-    SetStatusBarView(nullptr);
-    EndText();
     fmci().Unload();
     frmSS().Unload();
 }

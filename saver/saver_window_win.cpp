@@ -33,6 +33,16 @@ void SaverWindow::FollowScreens() {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void SaverWindow::PrintTime() {
+    PixelPoint corner = PrimaryCorner();
+    clock_.Print(Handle(), {corner.x, corner.y});
+}
+
+void SaverWindow::OnDestroyed() {
+    clock_.End();
+    PictureForm::OnDestroyed();
+}
+
 LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_DISPLAYCHANGE) {
         FollowScreens();

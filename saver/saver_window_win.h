@@ -3,6 +3,7 @@
 // input rules.
 #pragma once
 
+#include "music/print_time_win.h"
 #include "saver/screen_layout.h"
 #include "winutil/graphics_win.h"
 
@@ -25,11 +26,16 @@ class SaverWindow final : public PictureForm {
     // plugged in, woken or gone, another resolution).
     void FollowScreens();
 
+    // The date and time in the primary monitor's top-left corner.
+    void PrintTime();
+
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
 
   private:
     ScreenLayout screens_;
+    SaverClock clock_;
 };
 
 SaverWindow& frmSS();

@@ -4,7 +4,7 @@
 #include "base/program_state.h"
 #include "base/setting_keys.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "setup/file_dialog_win.h"
 #include "setup/play_list_file.h"
 #include "setup/play_list_order.h"
@@ -18,7 +18,6 @@
 namespace brelvix {
 namespace {
 
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 constexpr wchar_t kFilter[] =
     L"Audio MP3 (*.mp3)|*.mp3|File midi (*.mid)|*.mid|File wave (*.wav)|*.wav|"
     L"Play-lists (*.m3u;*.m3u8;*.pls)|*.m3u;*.m3u8;*.pls";
@@ -94,7 +93,6 @@ void PlayListEditor::ShowAdded(const std::vector<std::wstring>& titles) {
         return;
     }
     Music().ListChanged = true;
-    Music().LocalSongCount = Music().PlayList.Count();
     int row = parts_.list.AppendAll(titles);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
@@ -110,7 +108,6 @@ void PlayListEditor::AddSong(const std::wstring& path) {
         return; // no title, no song
     }
     Music().ListChanged = true;
-    ++Music().LocalSongCount;
     int row = parts_.list.Append(title);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
@@ -138,7 +135,6 @@ void PlayListEditor::Remove() {
     int rows = parts_.list.Count();
     Music().PlayList.RemoveAt(row + 1);
     parts_.list.Remove(row);
-    Music().LocalSongCount = Music().PlayList.Count();
     parts_.ReplayRequested = true;
     parts_.list.Select(RowAfterRemove(row, rows));
     ListClicked();
@@ -174,19 +170,17 @@ void PlayListEditor::ArrowPressed(bool up, int button, int shift) {
 
 void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     BusyPointer busy;
-    ProgramState& p = Program();
-    p.IgnoreListClick = true;
+    parts_.IgnoreListClick = true;
     Music().ListChanged = true;
     int savedTop = parts_.list.TopRow();
     Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
-    Music().LocalSongCount = Music().PlayList.Count();
     // Only the moved row changes place: the list need not be built again.
     parts_.list.Move(up ? newRow + 1 : newRow - 1, newRow);
     Music().CurrentSong = newRow;
     parts_.list.Select(newRow);
     ListClicked();
     parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow, parts_.list.VisibleRows()));
-    p.IgnoreListClick = false;
+    parts_.IgnoreListClick = false;
 }
 
 bool PlayListEditor::ListKey(int keyCode, int shift) {
@@ -202,7 +196,7 @@ void PlayListEditor::ListClicked() {
     if (row > -1) {
         Enable(parts_.okButton, true);
     }
-    if (row == -1 || Program().IgnoreListClick) {
+    if (row == -1 || parts_.IgnoreListClick) {
         return;
     }
     Enable(parts_.removeButton, true);
@@ -226,10 +220,8 @@ void PlayListEditor::PlaySelected(int row) {
     music.CurrentSong = row;
     music.CurrentFile = GetSongPath(row + 1);
     if (FileExists(music.CurrentFile) && !Program().Opt.Mute) {
-        OpenSong(GetShortPath(music.CurrentFile), kSetupAlias);
-        if (Mci().MciIsOpen) {
-            PlaySong(parts_.dialog, kSetupAlias);
-        }
+        SystemMci(&view_).OpenAndPlay(GetShortPath(music.CurrentFile),
+                                      reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
     }
 }
 

@@ -3,6 +3,7 @@
 // the user selects.
 #pragma once
 
+#include "music/song_views.h"
 #include "setup/name_strip_win.h"
 #include "setup/song_list_win.h"
 
@@ -12,6 +13,10 @@
 #include <vector>
 
 namespace brelvix {
+
+// The alias of the song the setup dialog plays, named after the window that
+// receives its completion notices.
+inline constexpr wchar_t kSetupAlias[] = L"fsetup";
 
 // The parts of the dialog the play-list's handling works on.
 struct SetupParts {
@@ -25,13 +30,16 @@ struct SetupParts {
     // After a removal the newly selected row plays even when its number is
     // the current song's.
     bool ReplayRequested = false;
+    // Set while code changes the list's selection: the row is not played.
+    bool IgnoreListClick = false;
     std::wstring LastFolder;
     std::wstring CurrentName;
 };
 
 class PlayListEditor {
   public:
-    explicit PlayListEditor(SetupParts& parts) : parts_(parts) {}
+    // view shows the length of each song the editor plays.
+    PlayListEditor(SetupParts& parts, SongView& view) : parts_(parts), view_(view) {}
 
     void Add();
     // Dropped or picked files, folders, shortcuts and play-list files, with
@@ -57,6 +65,7 @@ class PlayListEditor {
     void PlaySelected(int row);
 
     SetupParts& parts_;
+    SongView& view_;
 };
 
 } // namespace brelvix

@@ -2,9 +2,10 @@
 
 #include "about/about_box_win.h"
 #include "base/program_state.h"
+#include "base/setting_keys.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "resources/resource_ids.h"
 #include "setup/setup_layout.h"
 #include "winutil/file_helpers_win.h"
@@ -22,7 +23,6 @@ namespace brelvix {
 namespace {
 
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr wchar_t kSetupAlias[] = L"fsetup";
 
 RECT PixelsOf(const ControlPlace& place) {
     int left = place.left + (place.inFrame ? kFrameLeft : 0);
@@ -54,11 +54,11 @@ StandardControl StandardFor(ControlKind kind) {
 
 // The system's dialog font: a control made with CreateWindowEx would get the
 // bitmap system font.
-HGDIOBJ DialogFont() {
+GdiObject DialogFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return GdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 // The height of a line of text in the font.
@@ -78,6 +78,15 @@ SIZE OuterSize(int heightTwips) {
     return {r.right - r.left, TwipsToPixels(heightTwips, p.TwipsY)};
 }
 
+void RestoreIfMinimized(HWND wnd) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(wnd, &placement);
+    if (placement.showCmd == SW_MINIMIZE || placement.showCmd == SW_SHOWMINIMIZED) {
+        ShowWindow(wnd, SW_RESTORE);
+    }
+}
+
 } // namespace
 
 bool SetupDialog::Load() {
@@ -85,6 +94,7 @@ bool SetupDialog::Load() {
     parts_.ReplayRequested = false;
     parts_.LastFolder.clear();
     parts_.CurrentName.clear();
+    songLength_ = L"00:00";
     SIZE size = OuterSize(kSetupHeightWithStripTwips);
     int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
@@ -94,19 +104,18 @@ bool SetupDialog::Load() {
     }
     parts_.dialog = Handle();
     MakeControls();
-    SetSetupView(this);
-    SetSetupWindowCommands(this);
     FillFromOptions();
     AddSystemMenuItem(Handle(), kCommandAbout, L"About...", true);
     AddSystemMenuItem(Handle(), kCommandViewFilename, L"View song statusbar", false);
     AddSystemMenuItem(Handle(), kCommandAddFolder, L"Add folder...", false);
+    CheckSystemMenuItem(Handle(), kCommandViewFilename, p.Opt.ViewFilename);
     // Files and folders dragged from Explorer join the play-list.
     DragAcceptFiles(Handle(), TRUE);
     return true;
 }
 
 void SetupDialog::MakeControls() {
-    font_.Reset(DialogFont());
+    font_ = DialogFont();
     for (const ControlPlace& place : kSetupControls) {
         MakeControl(place);
     }
@@ -131,7 +140,7 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
         PictureBox& arrow = up ? up_ : down_;
         GdiObject& bitmap = up ? upArrow_ : downArrow_;
         arrow.Create(Handle(), place.id, r, RGB(255, 255, 255));
-        bitmap.Reset(LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN));
+        bitmap = LoadBitmapResource(up ? IDB_ARROW_UP : IDB_ARROW_DOWN);
         DrawBitmap(arrow.Dc(), bitmap.Get(), 0, 0);
         arrow.SetCursor(HandCursor());
         arrow.SetPresses(this);
@@ -169,10 +178,10 @@ void SetupDialog::FillFromOptions() {
         music.CurrentSong = 0;
     }
     if (music.CurrentSong > -1) {
-        Program().IgnoreListClick = true;
+        parts_.IgnoreListClick = true;
         parts_.list.Select(music.CurrentSong);
         editor_.ListClicked();
-        Program().IgnoreListClick = false;
+        parts_.IgnoreListClick = false;
     }
     ViewLabels(opt.ViewFilename);
 }
@@ -190,21 +199,19 @@ void SetupDialog::ViewLabels(bool flag) {
 }
 
 void SetupDialog::ShowSong(const std::wstring& name, int row) {
+    parts_.IgnoreListClick = true;
     parts_.CurrentName = name;
     PrintName(name);
     parts_.list.Select(row);
     editor_.ListClicked();
+    parts_.IgnoreListClick = false;
 }
 
-void SetupDialog::SetPercent(int percent, const std::wstring& positionText) {
-    std::wstring status = positionText + L" / " + Mci().SongLengthText;
+void SetupDialog::ShowPosition(int percent, const std::wstring& positionText) {
+    std::wstring status = positionText + L" / " + songLength_;
     SetWindowTextW(parts_.statusLabel, status.c_str());
     parts_.strip.ShowProgress(percent);
     PrintName(parts_.CurrentName);
-}
-
-void SetupDialog::ShowSetupAbout() {
-    brelvix::ShowSetupAbout(Handle());
 }
 
 bool SetupDialog::Checked(int id) const {
@@ -254,10 +261,7 @@ void SetupDialog::OnOk() {
     BusyPointer busy;
     SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), music.ListChanged,
                                  music.PlayList.Paths()});
-    if (music.ListChanged) {
-        music.LocalSongCount = music.PlayList.Count();
-        music.ListChanged = false;
-    }
+    music.ListChanged = false;
     p.EndSaver = true;
 }
 
@@ -294,6 +298,32 @@ void SetupDialog::OnCommand(int id, int code) {
     }
 }
 
+LRESULT SetupDialog::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+    case kCommandAbout:
+        RestoreIfMinimized(Handle());
+        ShowSetupAbout(Handle());
+        return 0;
+    case kCommandViewFilename:
+        ToggleViewFilename();
+        return 0;
+    case kCommandAddFolder:
+        RestoreIfMinimized(Handle());
+        editor_.AddFolder();
+        return 0;
+    default:
+        return Default(WM_SYSCOMMAND, wParam, lParam);
+    }
+}
+
+void SetupDialog::ToggleViewFilename() {
+    bool& view = Program().Opt.ViewFilename;
+    view = !view;
+    CheckSystemMenuItem(Handle(), kCommandViewFilename, view);
+    ProgramStore().Write(kSectionSetting, kKeyViewFilename, BoolText(view));
+    ViewLabels(view);
+}
+
 void SetupDialog::Pressed(int id, int button, int shift) {
     editor_.ArrowPressed(id == kIdUp, button, shift);
 }
@@ -318,6 +348,10 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
+    case WM_SYSCOMMAND:
+        return OnSystemCommand(wParam, lParam);
+    case MM_MCINOTIFY:
+        return OnMciNotifyMessage(Handle(), wParam, lParam);
     case WM_DROPFILES:
         editor_.AddGathered(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
@@ -331,8 +365,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetupDialog::OnDestroyed() {
-    SetSetupView(nullptr);
-    SetSetupWindowCommands(nullptr);
     font_.Reset();
 }
 

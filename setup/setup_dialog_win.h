@@ -4,7 +4,6 @@
 
 #include "music/song_views.h"
 #include "setup/play_list_editor_win.h"
-#include "setup/setup_window_proc_win.h"
 #include "winutil/dialog_focus_win.h"
 #include "winutil/handles_win.h"
 #include "winutil/picture_box_win.h"
@@ -14,10 +13,7 @@
 
 namespace brelvix {
 
-class SetupDialog final : public Window,
-                          public SetupView,
-                          public SetupWindowCommands,
-                          private PictureBox::Presses {
+class SetupDialog final : public Window, public SongView, private PictureBox::Presses {
   public:
     // Creates the dialog hidden and fills it from the options and the play-list.
     bool Load();
@@ -29,15 +25,13 @@ class SetupDialog final : public Window,
     void SetCurrentName(const std::wstring& name) { parts_.CurrentName = name; }
     std::wstring SelectedTitle() const;
 
-    // What the music layer shows here.
-    void ClearName() override { parts_.strip.Clear(); }
+    // What the music shows here: the song's name in the strip, its list row
+    // selected (the list's own click handling leaves that selection alone),
+    // the position beside the length.
+    void SongChanging() override { parts_.strip.Clear(); }
     void ShowSong(const std::wstring& name, int row) override;
-    void SetPercent(int percent, const std::wstring& positionText) override;
-
-    // The system-menu commands.
-    void ShowSetupAbout() override;
-    void ShowNameStrip(bool visible) override { ViewLabels(visible); }
-    void AddFolder() override { editor_.AddFolder(); }
+    void ShowLength(const std::wstring& mmss) override { songLength_ = mmss; }
+    void ShowPosition(int percent, const std::wstring& positionText) override;
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -48,6 +42,8 @@ class SetupDialog final : public Window,
     void MakeControl(const struct ControlPlace& place);
     void FillFromOptions();
     void OnCommand(int id, int code);
+    LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
+    void ToggleViewFilename();
     void OnCheckBox(int id);
     void SetCheck(int id, bool value);
     bool Checked(int id) const;
@@ -55,10 +51,11 @@ class SetupDialog final : public Window,
     void Pressed(int id, int button, int shift) override;
 
     SetupParts parts_;
-    PlayListEditor editor_{parts_};
+    PlayListEditor editor_{parts_, *this};
     DialogFocus focus_;
     PictureBox up_;
     PictureBox down_;
+    std::wstring songLength_ = L"00:00";
     GdiObject font_;
     GdiObject upArrow_;
     GdiObject downArrow_;

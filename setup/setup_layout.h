@@ -24,6 +24,17 @@ enum SetupControlId : int {
     kIdStatus = 114,
 };
 
+// The commands the dialog adds to its system menu: "About...", "View song
+// statusbar" and "Add folder...". WM_SYSCOMMAND brings their ids back whole,
+// so they are compared whole: only the system's SC_* commands (0xF000 and up)
+// carry its bits in the low four, and masked with 0xFFF0 these ids would all
+// read 2000.
+enum SetupMenuCommand : unsigned {
+    kCommandAbout = 2001,
+    kCommandViewFilename = 2002,
+    kCommandAddFolder = 2003,
+};
+
 enum class ControlKind { Frame, List, Button, CheckBox, Picture, Label };
 
 struct ControlPlace {

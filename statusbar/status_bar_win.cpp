@@ -60,20 +60,26 @@ bool StatusBar::Load() {
 }
 
 void StatusBar::MakeLook() {
-    look_.skin.Reset(LoadBitmapResource(IDB_SKIN));
-    look_.knob.Reset(LoadBitmapResource(IDB_KNOB));
-    look_.strip.Reset(LoadBitmapResource(IDB_CAPTION_STRIP));
+    look_.skin = LoadBitmapResource(IDB_SKIN);
+    look_.knob = LoadBitmapResource(IDB_KNOB);
+    look_.strip = LoadBitmapResource(IDB_CAPTION_STRIP);
     const LabelLook* labels[] = {&kFileLabel, &kPositionLabel, &kLengthLabel};
     GdiObject* fonts[] = {&look_.fileFont, &look_.positionFont, &look_.lengthFont};
     for (int i = 0; i < 3; ++i) {
-        fonts[i]->Reset(MakeFont(labels[i]->face, labels[i]->centiPoints, labels[i]->bold));
+        *fonts[i] = MakeFont(labels[i]->face, labels[i]->centiPoints, labels[i]->bold);
     }
-    look_.windowFont.Reset(MakeFont(kStatusBarFontFace, kStatusBarFontCentiPoints, true));
+    look_.windowFont = MakeFont(kStatusBarFontFace, kStatusBarFontCentiPoints, true);
 }
 
 void StatusBar::OnDestroyed() {
     look_ = Look{};
     buffer_.Clear();
+}
+
+void StatusBar::ShowNoSong() {
+    SetFileLabel(L"");
+    SetLengthLabel(L"00:00");
+    SetPercent(0, L"00:00");
 }
 
 void StatusBar::SetFileLabel(const std::wstring& name) {

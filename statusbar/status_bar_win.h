@@ -27,7 +27,7 @@ class StatusBarInput {
     ~StatusBarInput() = default;
 };
 
-class StatusBar final : public Window, public StatusBarView {
+class StatusBar final : public Window, public SongView {
   public:
     // nullptr: the bar's input goes nowhere (the preview's bar gets none).
     void SetInput(StatusBarInput* input) { input_ = input; }
@@ -35,9 +35,18 @@ class StatusBar final : public Window, public StatusBarView {
     // Creates the window hidden and borderless.
     bool Load();
 
-    void SetFileLabel(const std::wstring& name) override;
-    void SetLengthLabel(const std::wstring& mmss) override;
-    void SetPercent(int percent, const std::wstring& positionText) override;
+    void SetFileLabel(const std::wstring& name);
+    void SetLengthLabel(const std::wstring& mmss);
+    // Moves the knob to the percentage and shows the position text "mm:ss".
+    void SetPercent(int percent, const std::wstring& positionText);
+
+    // What the music shows here: the labels above.
+    void ShowSong(const std::wstring& name, int /*position*/) override { SetFileLabel(name); }
+    void ShowLength(const std::wstring& mmss) override { SetLengthLabel(mmss); }
+    void ShowPosition(int percent, const std::wstring& positionText) override {
+        SetPercent(percent, positionText);
+    }
+    void ShowNoSong() override;
 
     // Repaints the window with its skin, knob and caption strip at once:
     // the clock text drawn over it disappears.

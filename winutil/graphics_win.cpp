@@ -4,19 +4,6 @@
 #include "base/twips.h"
 
 namespace brelvix {
-namespace {
-
-// What BeginDraw made and what its objects replaced in the device context.
-struct DrawState {
-    GdiObject brush;
-    GdiObject pen;
-    HGDIOBJ oldBrush = nullptr;
-    HGDIOBJ oldPen = nullptr;
-};
-
-DrawState g_draw;
-
-} // namespace
 
 bool PersistentPicture::Create(HDC reference, int width, int height) {
     Clear();
@@ -109,41 +96,17 @@ void StretchCopy(int srcW, int srcH, HDC srcDC, int x, int y, int w, int h, HDC 
     StretchBlt(destDC, x, y, w, h, srcDC, 0, 0, srcW, srcH, SRCCOPY);
 }
 
-void BeginDraw(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth, HDC& dc) {
-    dc = GetDC(wnd);
-    if (brushColour != kNoBrush) {
-        g_draw.brush.Reset(CreateSolidBrush(brushColour));
-        g_draw.oldBrush = SelectObject(dc, g_draw.brush.Get());
-    }
-    g_draw.pen.Reset(CreatePen(PS_SOLID, penWidth, penColour));
-    g_draw.oldPen = SelectObject(dc, g_draw.pen.Get());
-}
-
-void EndDraw(HWND wnd, HDC dc) {
-    if (g_draw.oldPen) {
-        SelectObject(dc, g_draw.oldPen);
-    }
-    if (g_draw.oldBrush) {
-        SelectObject(dc, g_draw.oldBrush);
-    }
-    g_draw.pen.Reset();
-    g_draw.brush.Reset();
-    ReleaseDC(wnd, dc);
-    // Nothing of this pair may be put back or deleted by the next one.
-    g_draw.oldPen = nullptr;
-    g_draw.oldBrush = nullptr;
-}
-
-HBRUSH DrawBrush() {
-    return static_cast<HBRUSH>(g_draw.brush.Get());
-}
+PenAndBrushDc::PenAndBrushDc(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth)
+    : dc_(wnd), brush_(CreateSolidBrush(brushColour)),
+      pen_(CreatePen(PS_SOLID, penWidth, penColour)), brushSelection_(dc_.Get(), brush_.Get()),
+      penSelection_(dc_.Get(), pen_.Get()) {}
 
 void FillBox(HDC dc, HBRUSH brush, const RECT& rect) {
     FillRect(dc, &rect, brush);
 }
 
-HGDIOBJ LoadBitmapResource(int id) {
-    return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+GdiObject LoadBitmapResource(int id) {
+    return GdiObject(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
 }
 
 void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y) {
@@ -154,12 +117,12 @@ void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
 }
 
-HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline) {
+GdiObject MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline) {
     WindowDc screen(nullptr);
     int height = MulDiv(centiPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
-    return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH, face);
+    return GdiObject(CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline,
+                                 FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH, face));
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {

@@ -61,23 +61,31 @@ void StretchScreen(HDC destDC, HWND destWnd);
 // The top-left srcW x srcH pixels of the source, stretched into (x, y, w, h).
 void StretchCopy(int srcW, int srcH, HDC srcDC, int x, int y, int w, int h, HDC destDC);
 
-// BeginDraw takes the window's device context and selects a new solid brush
-// (none for kNoBrush) and pen into it; EndDraw puts the old ones back, deletes
-// the new ones and gives the context back. They come in pairs.
-inline constexpr COLORREF kNoBrush = CLR_INVALID;
-void BeginDraw(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth, HDC& dc);
-void EndDraw(HWND wnd, HDC dc);
-// The brush made by the BeginDraw in effect, or nullptr.
-HBRUSH DrawBrush();
+// A window's device context with a new solid brush and pen selected into it
+// for the owner's life; then the old ones are put back, the new ones deleted
+// and the context given back.
+class PenAndBrushDc {
+  public:
+    PenAndBrushDc(HWND wnd, COLORREF brushColour, COLORREF penColour, int penWidth);
+    HDC Get() const { return dc_.Get(); }
+    HBRUSH Brush() const { return static_cast<HBRUSH>(brush_.Get()); }
+
+  private:
+    WindowDc dc_;
+    GdiObject brush_;
+    GdiObject pen_;
+    SelectedObject brushSelection_; // declared after what they select: put back first
+    SelectedObject penSelection_;
+};
 
 void FillBox(HDC dc, HBRUSH brush, const RECT& rect);
 
-// A bitmap of the program's resources, or nullptr.
-HGDIOBJ LoadBitmapResource(int id);
+// A bitmap of the program's resources, or none.
+GdiObject LoadBitmapResource(int id);
 // Draws the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HGDIOBJ bitmap, int x, int y);
 // A font of the face at a size in hundredths of a point on this screen.
-HGDIOBJ MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline = false);
+GdiObject MakeFont(const wchar_t* face, int centiPoints, bool bold, bool underline = false);
 
 // Fills the rectangle with a solid colour, no brush to keep.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);

@@ -18,10 +18,6 @@ void SetMousePointer(MousePointer pointer) {
     }
 }
 
-MousePointer CurrentMousePointer() {
-    return g_pointer;
-}
-
 bool ApplyMousePointer() {
     if (g_pointer != MousePointer::Hourglass) {
         return false;

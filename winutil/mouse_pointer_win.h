@@ -9,7 +9,6 @@ namespace brelvix {
 enum class MousePointer { Default = 0, Hourglass = 11 };
 
 void SetMousePointer(MousePointer pointer);
-MousePointer CurrentMousePointer();
 
 // For WM_SETCURSOR: sets the program-wide pointer and returns true, or returns
 // false when the window's own cursor is to be shown.

@@ -119,28 +119,18 @@ class RecordingSender : public MciSender {
 
 // What the views are told, as lines of one log. The setup view looks at
 // ignoreListClick while it selects a row.
-struct RecordingBar : StatusBarView {
+struct RecordingBar : SongView {
     explicit RecordingBar(Lines& into) : log(into) {}
-    void SetFileLabel(const std::wstring& name) override { log.push_back(L"bar file " + name); }
-    void SetLengthLabel(const std::wstring& mmss) override { log.push_back(L"bar length " + mmss); }
-    void SetPercent(int percent, const std::wstring& at) override {
+    void SongChanging() override { log.push_back(L"bar changing"); }
+    void ShowSong(const std::wstring& name, int row) override {
+        log.push_back(L"bar song " + name + L" row " + std::to_wstring(row));
+    }
+    void ShowLength(const std::wstring& mmss) override { log.push_back(L"bar length " + mmss); }
+    void ShowPosition(int percent, const std::wstring& at) override {
         log.push_back(L"bar " + std::to_wstring(percent) + L"% " + at);
     }
+    void ShowNoSong() override { log.push_back(L"bar no song"); }
     Lines& log;
-};
-
-struct RecordingSetup : SetupView {
-    RecordingSetup(Lines& into, const bool& ignoreListClick) : log(into), ignore(ignoreListClick) {}
-    void ClearName() override { log.push_back(L"setup clear"); }
-    void ShowSong(const std::wstring& name, int row) override {
-        log.push_back(L"setup song " + name + L" row " + std::to_wstring(row) +
-                      (ignore ? L" ignoring clicks" : L""));
-    }
-    void SetPercent(int percent, const std::wstring& at) override {
-        log.push_back(L"setup " + std::to_wstring(percent) + L"% " + at);
-    }
-    Lines& log;
-    const bool& ignore;
 };
 
 // The listed files exist; titles are cut as the real helper cuts them, and

@@ -52,11 +52,12 @@ TEST_F(LoadPlayListTest, MusicFileWithoutAListMakesAOneSongList) {
         EXPECT_EQ(Load(), Lines{L"C:\\Music\\Last one.mid"}) << count;
         EXPECT_TRUE(music.PlayList.Contains(L"last ONE"));
         EXPECT_EQ(music.CurrentSong, 0);
-        EXPECT_EQ(music.LocalSongCount, 1);
     }
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"") << "only a file that is still there";
+    MusicState other;
+    other.PlayList.Add({L"C:\\First.mp3", L"First"});
+    EXPECT_EQ(SongToResume(other, store, files), L"C:\\First.mp3") << "the saved one is gone";
     files.existing.insert(L"C:\\Music\\Last one.mid");
-    EXPECT_EQ(GetSavedMusicFile(store, files), L"C:\\Music\\Last one.mid");
+    EXPECT_EQ(SongToResume(other, store, files), L"C:\\Music\\Last one.mid");
     store.values.clear();
     EXPECT_TRUE(Load().empty());
 }
@@ -68,7 +69,6 @@ class UpdateMusicTest : public ::testing::Test {
     static constexpr std::uintptr_t kWindow = 0x4321;
 
     void SetUp() override {
-        program.RunMode = ModeSaver;
         for (const wchar_t* path : {L"C:\\M\\one.mp3", L"C:\\M\\two.wav", L"C:\\M\\three.mid"}) {
             music.PlayList.Add({path, files.Title(path)});
             files.existing.insert(path);
@@ -81,8 +81,8 @@ class UpdateMusicTest : public ::testing::Test {
                        mci,
                        files,
                        store,
-                       program,
-                       views,
+                       false,
+                       bar,
                        [this](bool busy) { log.push_back(busy ? L"hourglass" : L"arrow"); },
                        [this] { return nowMs; }};
         UpdateMusic(pass, kWindow, alias);
@@ -96,10 +96,7 @@ class UpdateMusicTest : public ::testing::Test {
     RecordingSender sender;
     MciState state;
     Lines log;
-    ProgramState program;
     RecordingBar bar{log};
-    RecordingSetup setup{log, program.IgnoreListClick};
-    SongViews views{&bar, &setup};
     MciPlayer mci{sender, state, &bar};
     FakeFiles files;
     MemoryStore store;
@@ -134,21 +131,9 @@ TEST_F(UpdateMusicTest, SongsFollowInListOrderWrapAndEveryPassShowsThePosition) 
                      L"set frmSS time format milliseconds", L"status frmSS length",
                      L"(drop notices)", L"play frmSS notify", L"status frmSS position"}));
     EXPECT_EQ(sender.windows[5], kWindow);
-    EXPECT_EQ(log, (Lines{L"hourglass", L"bar file two", L"bar length 02:00", L"arrow",
-                          L"bar 25% 00:30"}));
+    EXPECT_EQ(log, (Lines{L"hourglass", L"bar changing", L"bar song two row 1", L"bar length 02:00",
+                          L"arrow", L"bar 25% 00:30"}));
     EXPECT_EQ(store.writes, (Lines{L"Setting/LocalFile=1", L"Setting/MusicFile=C:\\M\\two.wav"}));
-}
-
-TEST_F(UpdateMusicTest, TheSetupDialogGetsTheNameTheRowAndThePosition) {
-    program.RunMode = ModeSetup;
-    music.CurrentSong = 0;
-    state.SongEnded = true;
-    sender.answers[L"status FSETUP length"] = {0, L"10000"};
-    sender.answers[L"status FSETUP position"] = {0, L"5000"};
-    Pass(L"FSETUP");
-    EXPECT_EQ(log, (Lines{L"hourglass", L"setup clear", L"setup song two row 1 ignoring clicks",
-                          L"bar length 00:10", L"arrow", L"setup 50% 00:05"}));
-    EXPECT_FALSE(program.IgnoreListClick);
 }
 
 // A missing file, a refused open, a failure notice: the next song plays
@@ -169,8 +154,7 @@ TEST_F(UpdateMusicTest, ASongThatCannotPlayIsPassedOverOnceRoundTheList) {
     log.clear();
     Pass();
     EXPECT_EQ(sender.commands, (Lines{L"close frmSS", L"status frmSS position"}));
-    EXPECT_EQ(log,
-              (Lines{L"hourglass", L"bar file ", L"bar length 00:00", L"bar 0% 00:00", L"arrow"}));
+    EXPECT_EQ(log, (Lines{L"hourglass", L"bar changing", L"bar no song", L"arrow"}));
     // A song that plays resets the count: a later failure goes on to the next.
     sender.answers[L"status frmSS position"] = {0, L"1000"};
     music.FailedInARow = 2;

@@ -2,7 +2,6 @@
 // on its controls, keys, the system's file-open dialog and message boxes;
 // what it did read back from the store and from the screen.
 #include "setup/setup_layout.h"
-#include "setup/setup_window_proc_win.h"
 #include "win_support.h"
 #include "winutil/message_pump_win.h"
 #include "winutil/window_win.h"

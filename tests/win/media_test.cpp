@@ -27,6 +27,7 @@ class MediaTest : public ::testing::Test {
         UnhookSessionWindow(window);
         DestroyWindow(window);
     }
+    long Play() { return mci.PlaySong(reinterpret_cast<std::uintptr_t>(window), L"frmSS"); }
     bool Notice(const bool& flag) {
         return WaitUntil([&] { return flag; }, 15000);
     }
@@ -34,33 +35,34 @@ class MediaTest : public ::testing::Test {
     HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
     TempFolder temp;
+    MciPlayer mci = SystemMci();
 };
 
 TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     std::wstring wav = temp.Write(L"Un tono \u00e0.wav", WavBytes(6.0));
-    ASSERT_EQ(OpenSong(GetShortPath(wav), L"frmSS"), 0);
+    ASSERT_EQ(mci.OpenSong(GetShortPath(wav), L"frmSS"), 0);
     EXPECT_EQ(Mci().SongLengthText, L"00:06");
-    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
+    ASSERT_EQ(Play(), 0);
     SendMessageW(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 999); // another device's
     EXPECT_FALSE(Mci().SongEnded);
     int percent = 0;
     ASSERT_TRUE(
-        WaitUntil([&] { return GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
-    PauseSong(L"frmSS");
+        WaitUntil([&] { return mci.GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
+    mci.PauseSong(L"frmSS");
     int paused = -1, later = -1;
-    GetSongPosition(L"frmSS", paused);
+    mci.GetSongPosition(L"frmSS", paused);
     Pause(0.4);
-    GetSongPosition(L"frmSS", later);
+    mci.GetSongPosition(L"frmSS", later);
     EXPECT_EQ(later, paused);
-    ResumeSong(L"frmSS");
+    mci.ResumeSong(L"frmSS");
     ASSERT_TRUE(Notice(Mci().SongEnded));
     EXPECT_FALSE(Mci().SongAborted);
     // The device stays open at the end of the song until it is closed.
-    EXPECT_TRUE(GetSongPosition(L"frmSS", percent));
+    EXPECT_TRUE(mci.GetSongPosition(L"frmSS", percent));
     EXPECT_EQ(percent, 100);
     EXPECT_EQ(Mci().SongPositionText, L"00:06");
     CloseSong(L"frmSS");
-    EXPECT_FALSE(GetSongPosition(L"frmSS", percent));
+    EXPECT_FALSE(mci.GetSongPosition(L"frmSS", percent));
 }
 
 TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
@@ -68,16 +70,16 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
     std::wstring mp3 = temp.File(L"Wham!\\Una canzone \u00e9.mp3");
     ASSERT_TRUE(
         CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
-    ASSERT_EQ(OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks and a "!"
+    ASSERT_EQ(mci.OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks and a "!"
     EXPECT_EQ(Mci().SongLengthText, L"00:02");
-    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
+    ASSERT_EQ(Play(), 0);
     EXPECT_TRUE(Notice(Mci().SongEnded));
     CloseSong(L"frmSS");
     // One note held for 4 s at 120 beats a minute.
     const char midi[] =
         "MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x0D\0\x90\x3C\x64\x9E\0\x80\x3C\0\0\xFF\x2F\0";
-    ASSERT_EQ(OpenSong(GetShortPath(temp.Write(L"Note.mid", {midi, sizeof midi - 1})), L"frmSS"),
-              0);
+    ASSERT_EQ(
+        mci.OpenSong(GetShortPath(temp.Write(L"Note.mid", {midi, sizeof midi - 1})), L"frmSS"), 0);
     EXPECT_EQ(Mci().SongLengthSecs, 4);
     CloseSong(L"frmSS");
 
@@ -86,12 +88,12 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
         {GetShortPath(temp.Write(L"Vuoto.wav", "")), 296},
         {GetShortPath(temp.Write(L"Rotto.mp3", std::string(5000, 'Z'))), 277}};
     for (const auto& [path, code] : bad) {
-        EXPECT_EQ(OpenSong(path, L"frmSS"), code) << path;
+        EXPECT_EQ(mci.OpenSong(path, L"frmSS"), code) << path;
         EXPECT_FALSE(Mci().MciIsOpen);
     }
     Mci().SongEnded = false;
-    ASSERT_EQ(OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"frmSS"), 0);
-    ASSERT_EQ(PlaySong(window, L"frmSS"), 0);
+    ASSERT_EQ(mci.OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"frmSS"), 0);
+    ASSERT_EQ(Play(), 0);
     mciSendStringW(L"stop frmSS", nullptr, 0, nullptr);
     EXPECT_TRUE(Notice(Mci().SongAborted));
     EXPECT_FALSE(Mci().SongEnded);

@@ -1,5 +1,5 @@
 // The settings store in the real registry and the song file helpers on real files.
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 #include "winutil/file_helpers_win.h"
 
 #include "win_support.h"

@@ -153,8 +153,7 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
     fmci().MoveTwips(1500, 300); // over most of the clock, which starts at (0, 0)
     UpdateWindow(frmSS().Handle());
     UpdateWindow(fmci().Handle());
-    ResetTextState();
-    PrintTime(frmSS().Handle(), {0, 0});
+    frmSS().PrintTime();
     RECT bar{};
     GetWindowRect(fmci().Handle(), &bar); // borderless: its client area
     const COLORREF yellow = RGB(255, 255, 0);
@@ -168,7 +167,6 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
         << "the clock, left of the bar";
     shot->Save(L"clock-over-bar.bmp");
     EXPECT_EQ(shot->Count(bar, yellow), 0);
-    EndText();
     fmci().Unload();
     frmSS().Unload();
 }

@@ -1,5 +1,6 @@
-// The running program's play-list: Music() filled from the program's
-// settings, looked up by the windows, advanced by the playing loops.
+// The play-list of play_list.h bound to this process: Music() filled from
+// the program's settings store, looked up by the windows, advanced by the
+// playing loops through the system's files and MCI.
 #pragma once
 
 #include "music/play_list.h"
@@ -16,15 +17,13 @@ void LoadPlayList();
 // Lookups: empty texts or false for positions (1-based) and titles that are
 // not in the list.
 std::wstring GetSongPath(int position);
-std::wstring GetSongTitle(int position);
-std::wstring GetSongPathByKey(const std::wstring& title);
 bool IsInPlayList(const std::wstring& title);
 
-// The song that played last, when its file still exists; else empty.
-std::wstring GetSavedMusicFile();
+// The song that played last, when its file still exists; else the first.
+std::wstring SongToResume();
 
 // Called on every pass of a playing loop with the window that receives the
-// completion notices and the alias of its song.
-void UpdateMusic(HWND window, const std::wstring& alias);
+// completion notices, the alias of its song and the view that shows it.
+void UpdateMusic(HWND window, const std::wstring& alias, SongView& view);
 
 } // namespace brelvix

@@ -1,5 +1,6 @@
-#include "music/playlist_win.h"
+#include "music/system_play_list_win.h"
 
+#include "base/program_state.h"
 #include "music/mci_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/mouse_pointer_win.h"
@@ -16,20 +17,12 @@ std::wstring GetSongPath(int position) {
     return Music().PlayList.PathAt(position);
 }
 
-std::wstring GetSongTitle(int position) {
-    return Music().PlayList.TitleAt(position);
-}
-
-std::wstring GetSongPathByKey(const std::wstring& title) {
-    return Music().PlayList.PathByKey(title);
-}
-
 bool IsInPlayList(const std::wstring& title) {
     return Music().PlayList.Contains(title);
 }
 
-std::wstring GetSavedMusicFile() {
-    return GetSavedMusicFile(ProgramStore(), SystemFileQueries());
+std::wstring SongToResume() {
+    return SongToResume(Music(), ProgramStore(), SystemFileQueries());
 }
 
 namespace {
@@ -44,10 +37,11 @@ std::uint64_t TickCount() {
 
 } // namespace
 
-void UpdateMusic(HWND window, const std::wstring& alias) {
-    MciPlayer mci = SystemMci();
-    MusicPass pass{Music(),   mci,     SystemFileQueries(), ProgramStore(),
-                   Program(), Views(), ShowHourglass,       TickCount};
+void UpdateMusic(HWND window, const std::wstring& alias, SongView& view) {
+    MciPlayer mci = SystemMci(&view);
+    MusicPass pass{
+        Music(),       mci,      SystemFileQueries(), ProgramStore(), Program().Opt.Mute, view,
+        ShowHourglass, TickCount};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }
 
