@@ -301,7 +301,7 @@ TEST_F(SetupRun, TheSongStatusbarItemShowsTheStripWhileTheHostWaits) {
     RECT before{}, after{};
     GetWindowRect(Dialog(), &before);
     EXPECT_FALSE(IsWindowVisible(Item(kIdNameStrip)));
-    PostMessageW(Dialog(), WM_SYSCOMMAND, 2002, 0);
+    PostMessageW(Dialog(), WM_SYSCOMMAND, kCommandViewFilename, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Item(kIdNameStrip)); }, 2000));
     RECT strip = OnScreen(Item(kIdNameStrip));
     EXPECT_TRUE(WaitUntil(
@@ -328,7 +328,7 @@ TEST_F(SetupRun, AboutRestoresAMinimisedDialogWhichKeepsItsFocusAfterTheBox) {
     PressKey(VK_TAB);
     ASSERT_TRUE(FocusOn(kIdAdd));
     ShowWindow(Dialog(), SW_MINIMIZE);
-    PostMessageW(Dialog(), WM_SYSCOMMAND, 2001, 0);
+    PostMessageW(Dialog(), WM_SYSCOMMAND, kCommandAbout, 0);
     HWND about = WaitForBox(L"About");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsIconic(Dialog()));
