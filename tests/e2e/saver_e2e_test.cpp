@@ -155,6 +155,18 @@ struct MailHandler {
     std::wstring file = folder.File(L"mailto.txt");
 };
 
+// A white window: content that a monitor's desktop shows.
+struct Patch {
+    explicit Patch(const RECT& r)
+        : wnd(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, r.left,
+                              r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr,
+                              nullptr)) {}
+    ~Patch() { DestroyWindow(wnd); }
+    Patch(const Patch&) = delete;
+    Patch& operator=(const Patch&) = delete;
+    HWND wnd;
+};
+
 // Folders and names that once kept songs from opening: a "!" (MCI cuts a
 // device name there), ".mid" or ".wav" short of the extension; and a file
 // deleted from the middle of the list, which is passed over.
@@ -207,30 +219,19 @@ TEST_F(SaverRun, SongsFollowInOrderAndWrapWhileTheBarShowsThemAndTheClockTicks) 
 }
 
 TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndIt) {
-    // A patch of colour that changes once the saver is up: the saver must
-    // go on showing it as it was.
-    HWND patch = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP | WS_VISIBLE, 700, 560,
-                                 120, 100, nullptr, nullptr, nullptr, nullptr);
-    auto paint = [&](COLORREF colour) {
-        WindowDc dc(patch);
-        FillSolid(dc.Get(), {0, 0, 120, 100}, colour);
-        GdiFlush();
-    };
-    // The patch is on the screen, over its own first paint, before the saver
-    // takes its picture.
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            SetWindowPos(patch, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-            paint(RGB(255, 0, 255));
-            return ScreenCapture().At(760, 610) == RGB(255, 0, 255);
-        },
-        5000));
+    // A white patch that turns cyan once the saver is up: the saver must go
+    // on showing it white. (A window that paints itself white stays white
+    // whenever it repaints before the saver takes its picture.) Low on the
+    // left, where the bar, wandering down and right from the middle, is not.
+    std::optional<Patch> patch(std::in_place, RECT{60, 600, 180, 700});
+    SetWindowPos(patch->wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(WaitUntil([] { return ScreenCapture().At(120, 650) == White; }, 5000));
     AddTunes(2, 3);
     Set(L"BlackScreen", L"False");
     Set(L"Mute", L"True");
     Start();
     EXPECT_LT(ProgramCpuOver(2), 0.25) << "the saver sleeps between its passes";
-    paint(RGB(0, 255, 255));
+    FillSolid(WindowDc(patch->wnd).Get(), {0, 0, 120, 100}, RGB(0, 255, 255));
     POINT at{};
     std::optional<ScreenCapture> shot;
     // The knob's white left edge at its design position, once the bar has drawn it.
@@ -242,9 +243,9 @@ TEST_F(SaverRun, MutedOverTheFrozenDesktopOnlyKeysAndPlainLeftClicksEndIt) {
         },
         3000));
     shot->Save(L"full-screen-desktop.bmp");
-    EXPECT_EQ(shot->At(760, 610), RGB(255, 0, 255));
+    EXPECT_EQ(shot->At(120, 650), White);
     EXPECT_EQ(Read(L"MusicFile"), L"") << "nothing plays";
-    DestroyWindow(patch);
+    patch.reset();
     // Pressing Shift or Ctrl is itself a key that ends the saver, so the
     // presses with a shift state arrive as the messages a held key gives.
     HWND cover = Cover();
@@ -383,18 +384,6 @@ TEST_F(SaverRun, ARightPressShowsTheHintBoxOnTopForTenSeconds) {
     PressKey(VK_SPACE);
     EXPECT_TRUE(EndsWithin(5000)) << "keys reach the saver again";
 }
-
-// A white window: content that a monitor's desktop shows.
-struct Patch {
-    explicit Patch(const RECT& r)
-        : wnd(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, r.left,
-                              r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr,
-                              nullptr)) {}
-    ~Patch() { DestroyWindow(wnd); }
-    Patch(const Patch&) = delete;
-    Patch& operator=(const Patch&) = delete;
-    HWND wnd;
-};
 
 // With two monitors the second is left of the primary (x negative). Away
 // from the bar, which starts in the primary's middle and wanders down
