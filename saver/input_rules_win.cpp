@@ -51,7 +51,7 @@ void SaverInput::MousePressed(int button, int shift) {
 }
 
 void SaverInput::MouseMoved() {
-    if (opt_.MouseMove && !opt_.UsableScreen) {
+    if (watching_ && opt_.MouseMove && !opt_.UsableScreen) {
         // Screen coordinates, whichever window the mouse is over.
         POINT now{};
         GetCursorPos(&now);
@@ -62,7 +62,7 @@ void SaverInput::MouseMoved() {
 }
 
 void SaverInput::AppDeactivated() {
-    if (ScreenSaverIsSecure()) {
+    if (watching_ && ScreenSaverIsSecure()) {
         End();
         CloseThreadDialogs();
     }

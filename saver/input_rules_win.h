@@ -30,6 +30,11 @@ class SaverInput final : public StatusBarInput {
     // instead, boxes and all, and Windows locks it.
     void AppDeactivated() override;
 
+    // Movement and the lost foreground count from here on, once the
+    // session's windows are up: the move the system reports when the cover
+    // appears under the pointer is no hand on the mouse.
+    void StartWatching() { watching_ = true; }
+
     // Asks the session to end; in the full-screen mode also shows the cursor
     // and lets the shell redraw the desktop. Only the first call does so:
     // the saver window and its status bar may both report the same event.
@@ -44,6 +49,7 @@ class SaverInput final : public StatusBarInput {
     const Options& opt_;
     StatusBar& bar_;
     MouseReference mouse_;
+    bool watching_ = false;
     bool endSaver_ = false;
     bool setupRequested_ = false;
     // End has run (F1 sets endSaver_ without it).

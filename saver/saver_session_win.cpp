@@ -119,6 +119,7 @@ void SaverSession::Start(bool setupActive) {
     fmci.SetInput(&input_);
     SetWindowTextW(fmci.Handle(), p.AppTitle.c_str());
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    input_.StartWatching();
     if (fullScreen_) {
         HideCursor();
     } else {
