@@ -53,18 +53,20 @@ InstanceAction CheckOtherInstances(const InstanceMarker& marker) {
     return action;
 }
 
-int DispatchLoop(std::wstring commandText, bool setupActive) {
+// The play-list outlives every session: a saver -> setup -> saver cycle
+// keeps the one loaded at start-up, with the setup's edits.
+int DispatchLoop(MusicState& music, std::wstring commandText, bool setupActive) {
     ProgramState& p = Program();
+    bool fromSaver = false;
     for (;;) {
         p.Opt = LoadOptions(ProgramStore(), p.RunMode == ModeSaver && ScreenSaverIsSecure());
         switch (p.RunMode) {
         case ModeSaver:
-            RunSaverSession(setupActive);
-            if (!p.SetupRequested) {
+            fromSaver = SaverSession(music).Run(setupActive);
+            if (!fromSaver) {
                 return 0;
             }
             RestoreCursor();
-            p.EndSaver = false;
             commandText = L"/C";
             p.RunMode = ModeSetup;
             break;
@@ -77,7 +79,7 @@ int DispatchLoop(std::wstring commandText, bool setupActive) {
             // An unrecognised command line opens the setup without a host window.
             bool hostStep = p.RunMode == ModeSetup;
             p.RunMode = ModeSetup;
-            if (!RunSetupMode(commandText, hostStep)) {
+            if (!RunSetupMode(music, commandText, hostStep, fromSaver)) {
                 return 0;
             }
             break;
@@ -99,12 +101,11 @@ int RunProgram(std::wstring_view arguments) {
     if (action == InstanceAction::Exit || action == InstanceAction::RestoreAndExit) {
         return 0;
     }
-    // The list lives for the whole process: a saver -> setup -> saver cycle
-    // keeps the one loaded here.
+    MusicState music;
     if (p.RunMode == ModeUnknown || p.RunMode == ModeSetup || p.RunMode == ModeSaver) {
-        LoadPlayList();
+        LoadPlayList(music);
     }
-    return DispatchLoop(std::move(commandText), action == InstanceAction::RunBesidePreview);
+    return DispatchLoop(music, std::move(commandText), action == InstanceAction::RunBesidePreview);
 }
 
 } // namespace brelvix

@@ -35,16 +35,6 @@ HWND DisableHostWindow(const std::wstring& commandText) {
     return host;
 }
 
-bool ShowDialog() {
-    SetupDialog& dialog = fsetup();
-    if (!dialog.Load()) {
-        return false;
-    }
-    dialog.Show(SW_SHOWNORMAL);
-    PumpMessages(dialog.Handle());
-    return true;
-}
-
 void ReleaseHost(HWND host) {
     if (host) {
         EnableWindow(host, TRUE);
@@ -74,7 +64,38 @@ void ReportNoDialog(HWND host) {
     ShowMessageBox(host, text, Program().AppTitle, MB_OK | MB_ICONSTOP);
 }
 
-void StartPreviewSong() {
+// One setup phase: the dialog (fsetup) with the song it plays under its
+// alias, on the play-list the program keeps from phase to phase.
+class SetupSession {
+  public:
+    explicit SetupSession(MusicState& music) : music_(music) {}
+    SetupSession(const SetupSession&) = delete;
+    SetupSession& operator=(const SetupSession&) = delete;
+
+    // Returns once the dialog has ended and gone, the host's dialog usable
+    // again; false when the dialog could not be made (the user is told why).
+    bool Run(HWND host);
+
+  private:
+    bool ShowDialog();
+    void StartPreviewSong();
+    void RunDialogLoop();
+
+    MusicState& music_;
+    MciState mci_;
+    SetupDialog fsetup{music_, mci_};
+};
+
+bool SetupSession::ShowDialog() {
+    if (!fsetup.Load()) {
+        return false;
+    }
+    fsetup.Show(SW_SHOWNORMAL);
+    PumpMessages(fsetup.Handle());
+    return true;
+}
+
+void SetupSession::StartPreviewSong() {
     ProgramState& p = Program();
     if (p.Opt.Mute) {
         return;
@@ -82,54 +103,57 @@ void StartPreviewSong() {
     long result = 0;
     {
         BusyPointer busy;
-        result = StartSong(Music().CurrentFile, fsetup().Handle(), kSetupAlias, fsetup());
+        result = StartSong(mci_, music_.CurrentFile, fsetup.Handle(), kSetupAlias, fsetup);
     }
     if (result != 0) {
-        ShowMessageBox(fsetup().Handle(), MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
+        ShowMessageBox(fsetup.Handle(), MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
     }
 }
 
-void RunDialogLoop() {
-    ProgramState& p = Program();
-    HWND dialog = fsetup().Handle();
+void SetupSession::RunDialogLoop() {
+    const ProgramState& p = Program();
+    HWND dialog = fsetup.Handle();
     for (;;) {
         PumpMessages(dialog);
-        if (!p.Opt.Mute && !p.EndSaver) {
-            UpdateMusic(dialog, kSetupAlias, fsetup());
+        if (!p.Opt.Mute && !fsetup.Ended()) {
+            UpdateMusic(music_, mci_, dialog, kSetupAlias, fsetup);
         }
-        if (p.EndSaver) {
+        if (fsetup.Ended()) {
             return;
         }
         WaitForMessage(kPassMs);
     }
 }
 
-} // namespace
-
-bool RunSetupMode(std::wstring& commandText, bool hostStep) {
-    ProgramState& p = Program();
-    HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
-    Music().CurrentFile = SongToResume();
+bool SetupSession::Run(HWND host) {
     if (!ShowDialog()) {
         ReportNoDialog(host);
         return false;
     }
     StartPreviewSong();
-    SetupDialog& dialog = fsetup();
-    dialog.SetCurrentName(dialog.SelectedTitle());
-    dialog.PrintName(dialog.CurrentName());
+    fsetup.SetCurrentName(fsetup.SelectedTitle());
+    fsetup.PrintName(fsetup.CurrentName());
     RunDialogLoop();
     ReleaseHost(host);
-    CloseSong(kSetupAlias);
-    dialog.Unload();
-    Pause(kAfterDialogSeconds);
-    if (!p.SetupRequested) {
+    CloseSong(mci_, kSetupAlias);
+    fsetup.Unload();
+    return true;
+}
+
+} // namespace
+
+bool RunSetupMode(MusicState& music, std::wstring& commandText, bool hostStep, bool fromSaver) {
+    HWND host = hostStep ? DisableHostWindow(commandText) : nullptr;
+    music.CurrentFile = SongToResume(music);
+    if (!SetupSession(music).Run(host)) {
         return false;
     }
-    p.EndSaver = false;
-    p.SetupRequested = false;
+    Pause(kAfterDialogSeconds);
+    if (!fromSaver) {
+        return false;
+    }
     commandText = L"/S";
-    p.RunMode = ModeSaver;
+    Program().RunMode = ModeSaver;
     return true;
 }
 

@@ -1,5 +1,6 @@
-// The state the whole program shares while it runs. Window procedures and the
-// waiting loops meet here, and only through these fields.
+// The state the whole program shares while it runs: what the host asked for,
+// the screen's density and the loaded options. Each session keeps its own
+// windows, song and end flags.
 #pragma once
 
 #include "base/settings.h"
@@ -23,9 +24,6 @@ struct ProgramState {
     std::wstring CreditsYears;
     int TwipsX = 15;
     int TwipsY = 15;
-    // Set by input handlers to end the running phase; F1 also sets SetupRequested.
-    bool EndSaver = false;
-    bool SetupRequested = false;
     Options Opt;
 };
 

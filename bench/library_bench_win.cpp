@@ -16,25 +16,28 @@ int wmain(int argc, wchar_t** argv) {
     }
     using namespace brelvix;
     Program().TwipsX = Program().TwipsY = 15;
-    if (!fsetup().Load()) {
+    MusicState music;
+    MciState mci;
+    SetupDialog fsetup(music, mci);
+    if (!fsetup.Load()) {
         return 1;
     }
-    fsetup().Show();
+    fsetup.Show();
     ULONGLONG start = 0;
     double seconds = 0;
     LRESULT rows = 0;
     std::thread answer([&] {
         HWND box = testing::WaitForBox(L"Brelvix", 120000);
         seconds = static_cast<double>(GetTickCount64() - start) / 1000.0;
-        rows = SendMessageW(GetDlgItem(fsetup().Handle(), kIdList), LB_GETCOUNT, 0, 0);
+        rows = SendMessageW(GetDlgItem(fsetup.Handle(), kIdList), LB_GETCOUNT, 0, 0);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     start = GetTickCount64();
-    SendMessageW(fsetup().Handle(), WM_DROPFILES,
+    SendMessageW(fsetup.Handle(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(testing::DropOf({argv[1]})), 0);
     answer.join();
     std::printf("a dropped folder tree: %ld songs in the list, drawn, in %.2f s\n",
                 static_cast<long>(rows), seconds);
-    fsetup().Unload();
+    fsetup.Unload();
     return 0;
 }

@@ -2,11 +2,6 @@
 
 namespace brelvix {
 
-MciState& Mci() {
-    static MciState state;
-    return state;
-}
-
 void OnMciNotify(MciState& state, std::uintptr_t code) {
     constexpr std::uintptr_t kSuccessful = 1;
     constexpr std::uintptr_t kAborted = 4;

@@ -1,5 +1,5 @@
-// The state of the one song the program has open through MCI, shared by the
-// music code, the windows that receive the completion notices and the views.
+// The state of the song a playing loop has open through MCI: the loop owns
+// it, the window that receives the completion notices writes them into it.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +25,6 @@ struct MciState {
     long TimeDivisor = 1000;
     std::uint32_t MciResult = 0;
 };
-
-MciState& Mci();
 
 // What a window does with MM_MCINOTIFY's code: 1 (successful) marks the song
 // ended, 4 (aborted) marks it aborted, 8 (failure) marks it failed;

@@ -42,51 +42,54 @@ class SystemSender final : public MciSender {
 
 } // namespace
 
-MciPlayer SystemMci(SongView* view) {
+MciPlayer SystemMci(MciState& state, SongView* view) {
     static SystemSender sender;
-    return MciPlayer(sender, Mci(), view);
+    return MciPlayer(sender, state, view);
 }
 
-void CloseSong(const std::wstring& alias) {
-    SystemMci().CloseSong(alias);
+void CloseSong(MciState& state, const std::wstring& alias) {
+    SystemMci(state).CloseSong(alias);
 }
 
-void PauseSong(const std::wstring& alias) {
-    SystemMci().PauseSong(alias);
+void PauseSong(MciState& state, const std::wstring& alias) {
+    SystemMci(state).PauseSong(alias);
 }
 
-void ResumeSong(const std::wstring& alias) {
-    SystemMci().ResumeSong(alias);
+void ResumeSong(MciState& state, const std::wstring& alias) {
+    SystemMci(state).ResumeSong(alias);
 }
 
-long StartSong(const std::wstring& path, HWND window, const std::wstring& alias, SongView& view) {
+long StartSong(MciState& state, const std::wstring& path, HWND window, const std::wstring& alias,
+               SongView& view) {
     if (!FileExists(path)) {
-        Mci().SongFailed = true;
+        state.SongFailed = true;
         return 0;
     }
-    long result = SystemMci(&view).OpenAndPlay(GetShortPath(path),
-                                               reinterpret_cast<std::uintptr_t>(window), alias);
+    long result =
+        SystemMci(state, &view)
+            .OpenAndPlay(GetShortPath(path), reinterpret_cast<std::uintptr_t>(window), alias);
     if (result != 0) {
-        Mci().SongFailed = true;
+        state.SongFailed = true;
     }
     return result;
 }
 
-LRESULT OnMciNotifyMessage(HWND wnd, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMciNotifyMessage(MciState& state, HWND wnd, WPARAM wParam, LPARAM lParam) {
     LRESULT result = DefWindowProcW(wnd, MM_MCINOTIFY, wParam, lParam);
-    const MciState& state = Mci();
     // A notice of another device says nothing of the song that plays now.
     // Wine's MP3 device names no device (0) in its notices: those count for
     // the open song, since older ones were dropped when it started.
     auto device = static_cast<MCIDEVICEID>(lParam);
     if (state.MciIsOpen && (device == 0 || device == mciGetDeviceIDW(state.OpenAlias.c_str()))) {
-        OnMciNotify(Mci(), wParam);
+        OnMciNotify(state, wParam);
     }
     return result;
 }
 
 std::wstring MciErrorText(long code) {
-    return SystemMci().ErrorMessage(code);
+    // The text depends on the code alone: no song's state is read or kept.
+    MciState none;
+    return SystemMci(none).ErrorMessage(code);
 }
 
 } // namespace brelvix

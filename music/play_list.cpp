@@ -157,11 +157,6 @@ bool SongCollection::Contains(const std::wstring& title) const {
     return keys_.count(fold_(title)) != 0;
 }
 
-MusicState& Music() {
-    static MusicState state;
-    return state;
-}
-
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files) {
     RestoreInterruptedSave(store);
     std::wstring musicFile = store.Read(kSectionSetting, kKeyMusicFile, L"");

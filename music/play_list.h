@@ -70,8 +70,6 @@ struct MusicState {
     std::uint64_t StoppedAtEndSinceMs = 0;
 };
 
-MusicState& Music();
-
 // Fills the play-list from the settings and finds the song to resume with
 // ("MusicFile"). A stored count outside 0 ... 32767 is held inside it.
 void LoadPlayList(MusicState& music, SettingsStore& store, FileQueries& files);

@@ -8,21 +8,13 @@
 
 namespace brelvix {
 
-void LoadPlayList() {
-    Music().PlayList = SongCollection(FoldFileNameCase);
-    LoadPlayList(Music(), ProgramStore(), SystemFileQueries());
+void LoadPlayList(MusicState& music) {
+    music.PlayList = SongCollection(FoldFileNameCase);
+    LoadPlayList(music, ProgramStore(), SystemFileQueries());
 }
 
-std::wstring GetSongPath(int position) {
-    return Music().PlayList.PathAt(position);
-}
-
-bool IsInPlayList(const std::wstring& title) {
-    return Music().PlayList.Contains(title);
-}
-
-std::wstring SongToResume() {
-    return SongToResume(Music(), ProgramStore(), SystemFileQueries());
+std::wstring SongToResume(const MusicState& music) {
+    return SongToResume(music, ProgramStore(), SystemFileQueries());
 }
 
 namespace {
@@ -37,10 +29,11 @@ std::uint64_t TickCount() {
 
 } // namespace
 
-void UpdateMusic(HWND window, const std::wstring& alias, SongView& view) {
-    MciPlayer mci = SystemMci(&view);
+void UpdateMusic(MusicState& music, MciState& mci, HWND window, const std::wstring& alias,
+                 SongView& view) {
+    MciPlayer player = SystemMci(mci, &view);
     MusicPass pass{
-        Music(),       mci,      SystemFileQueries(), ProgramStore(), Program().Opt.Mute, view,
+        music,         player,   SystemFileQueries(), ProgramStore(), Program().Opt.Mute, view,
         ShowHourglass, TickCount};
     UpdateMusic(pass, reinterpret_cast<std::uintptr_t>(window), alias);
 }

@@ -34,6 +34,7 @@ struct Preview {
     RECT field{};
     Miniature miniature;
     PersistentPicture face; // the status bar's picture: a bar never shown has none on screen
+    StatusBar fmci;         // hidden: drawn once into face
 };
 
 std::wstring ProgramPath() {
@@ -106,12 +107,12 @@ void StartPreview(Preview& v) {
         v.HostWindow = HostOf(v.window);
     }
     v.names = SaverNames(DisplayName(), ProgramPath());
-    fmci().Load();
+    v.fmci.Load();
     RECT bar{};
-    GetClientRect(fmci().Handle(), &bar);
+    GetClientRect(v.fmci.Handle(), &bar);
     WindowDc screen(nullptr);
     if (v.face.Create(screen.Get(), bar.right, bar.bottom)) {
-        fmci().DrawFace(v.face.Dc());
+        v.fmci.DrawFace(v.face.Dc());
     }
     GetClientRect(v.window, &v.field);
     v.miniature = PlaceMiniature(v.field.right, v.field.bottom);
@@ -140,7 +141,7 @@ bool StillChosen(const Preview& v) {
 void EndPreview(Preview& v) {
     WriteActiveSetup(L"0");
     v.draw.reset();
-    fmci().Unload();
+    v.fmci.Unload();
 }
 
 } // namespace

@@ -24,11 +24,6 @@ PressOutcome DecideSaverPress(int button, int shift, bool usableScreen) {
     return PressOutcome::Nothing;
 }
 
-MouseReference& MouseRef() {
-    static MouseReference ref;
-    return ref;
-}
-
 bool MouseMoveEndsSaver(MouseReference& ref, int x, int y) {
     constexpr int kTolerance = 2;
     if (!ref.MouseRefTaken) {

@@ -31,8 +31,8 @@ enum class PressOutcome {
 PressOutcome DecideSaverPress(int button, int shift, bool usableScreen);
 
 // The cursor position that mouse movement is measured from. Every session
-// starts without one, and SaverMouseDown drops it, so that the next movement
-// takes a new one.
+// starts without one, and the About box over the saver drops it, so that the
+// next movement takes a new one.
 struct MouseReference {
     bool MouseRefTaken = false;
     struct {
@@ -40,8 +40,6 @@ struct MouseReference {
         int y = 0;
     } MouseRefPoint;
 };
-
-MouseReference& MouseRef();
 
 // Movement rule for the cursor at (x, y) in screen pixels: the first position
 // seen becomes the reference; a later one 3 pixels or more away from it on

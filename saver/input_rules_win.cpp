@@ -1,10 +1,7 @@
 #include "saver/input_rules_win.h"
 
 #include "about/about_box_win.h"
-#include "base/program_state.h"
 #include "resources/resource_ids.h"
-#include "saver/input_rules.h"
-#include "statusbar/status_bar_win.h"
 #include "winutil/cursor_win.h"
 #include "winutil/secure_saver_win.h"
 #include "winutil/window_helpers_win.h"
@@ -12,48 +9,33 @@
 #include <shlobj.h>
 
 namespace brelvix {
-namespace {
-
-bool UsableScreen() {
-    return Program().Opt.UsableScreen;
-}
 
 // The About box over the full-screen saver: the cursor shows while it is up
 // and the mouse reference is taken again afterwards, from where the mouse
 // then is.
-void AboutOverSaver() {
-    ProgramState& p = Program();
+void SaverInput::AboutOverSaver() {
     RestoreCursor();
-    MouseRef().MouseRefTaken = false;
+    mouse_.MouseRefTaken = false;
     ShowAboutBox(true, IDI_BRELVIX, kAboutHint);
-    if (p.EndSaver) {
+    if (endSaver_) {
         return;
     }
-    SetTopMost(fmci().Handle());
+    SetTopMost(bar_.Handle());
     HideCursor();
 }
 
-} // namespace
-
-void SaverKeyPress(int keyCode) {
+void SaverInput::KeyPressed(int keyCode) {
     bool secure = keyCode == kKeyF1 && ScreenSaverIsSecure();
-    if (DecideSaverKey(keyCode, UsableScreen(), secure) == KeyOutcome::OpenSetup) {
-        ProgramState& p = Program();
-        p.SetupRequested = true;
-        p.EndSaver = true;
-    } else {
-        SaverKeyDown();
+    if (DecideSaverKey(keyCode, opt_.UsableScreen, secure) == KeyOutcome::OpenSetup) {
+        setupRequested_ = true;
+        endSaver_ = true;
+    } else if (!opt_.UsableScreen) {
+        End();
     }
 }
 
-void SaverKeyDown() {
-    if (!UsableScreen()) {
-        EndSaverSession();
-    }
-}
-
-void SaverMouseDown(int button, int shift) {
-    switch (DecideSaverPress(button, shift, UsableScreen())) {
+void SaverInput::MousePressed(int button, int shift) {
+    switch (DecideSaverPress(button, shift, opt_.UsableScreen)) {
     case PressOutcome::AboutWithHint:
         AboutOverSaver();
         break;
@@ -61,44 +43,41 @@ void SaverMouseDown(int button, int shift) {
         ShowAboutBox(true, IDI_BRELVIX, L"");
         break;
     case PressOutcome::EndSession:
-        EndSaverSession();
+        End();
         break;
     case PressOutcome::Nothing:
         break;
     }
 }
 
-void SaverMouseMove() {
-    const Options& opt = Program().Opt;
-    if (opt.MouseMove && !opt.UsableScreen) {
+void SaverInput::MouseMoved() {
+    if (watching_ && opt_.MouseMove && !opt_.UsableScreen) {
         // Screen coordinates, whichever window the mouse is over.
         POINT now{};
         GetCursorPos(&now);
-        if (MouseMoveEndsSaver(MouseRef(), now.x, now.y)) {
-            EndSaverSession();
+        if (MouseMoveEndsSaver(mouse_, now.x, now.y)) {
+            End();
         }
     }
 }
 
-void EndSaverSession() {
-    Program().EndSaver = true;
-    if (!UsableScreen()) {
-        RestoreCursor();
-        NotifyShellChange();
+void SaverInput::AppDeactivated() {
+    if (watching_ && ScreenSaverIsSecure()) {
+        End();
+        CloseThreadDialogs();
     }
 }
 
-void NotifyShellChange() {
-    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
-}
-
-StatusBarInput& SaverInputForBar() {
-    static class : public StatusBarInput {
-        void KeyPressed(int keyCode) override { SaverKeyPress(keyCode); }
-        void MousePressed(int button, int shift) override { SaverMouseDown(button, shift); }
-        void MouseMoved() override { SaverMouseMove(); }
-    } input;
-    return input;
+void SaverInput::End() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    endSaver_ = true;
+    if (!opt_.UsableScreen) {
+        RestoreCursor();
+        SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    }
 }
 
 } // namespace brelvix

@@ -5,15 +5,9 @@
 #include "base/wander.h"
 #include "music/mci_win.h"
 #include "music/system_play_list_win.h"
-#include "music/print_time_win.h"
-#include "saver/input_rules.h"
-#include "saver/input_rules_win.h"
-#include "saver/saver_window_win.h"
 #include "saver/screen_layout_win.h"
 #include "saver/session_geometry.h"
-#include "saver/session_window_proc_win.h"
 #include "saver/work_area_win.h"
-#include "statusbar/status_bar_win.h"
 #include "winutil/cursor_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/graphics_win.h"
@@ -32,34 +26,17 @@ namespace {
 // are redrawn, and input is answered about ten times a second.
 constexpr double kPassSeconds = 0.1;
 
-// The two shapes of a session: the full-screen saver with the status bar
-// inside it, or only the status bar floating over a usable desktop.
-struct SessionShape {
-    bool fullScreen;
-    HWND notifyWindow;
-    std::wstring alias;
-};
+using Wander = SaverSession::Wander;
 
-// The primary monitor's top-left corner in frmSS's client area, which spans
-// every monitor: the clock and the bar keep to the primary one.
-PixelPoint PrimaryCorner(const SessionShape& shape) {
-    return shape.fullScreen ? frmSS().PrimaryCorner() : PixelPoint{};
-}
-
-struct Wander {
-    BounceAxis x;
-    BounceAxis y;
-};
-
-void ShowSaverWindow(const ScreenLayout& screens) {
-    frmSS().Load(screens);
+void ShowSaverWindow(SaverWindow& frmSS, const ScreenLayout& screens) {
+    frmSS.Load(screens);
     if (!Program().Opt.BlackScreen) {
-        PixelBox cover = frmSS().Cover();
-        CaptureScreen(frmSS(), {cover.left, cover.top});
+        PixelBox cover = frmSS.Cover();
+        CaptureScreen(frmSS, {cover.left, cover.top});
     }
-    frmSS().Show();
+    frmSS.Show();
     PumpMessages();
-    SetTopMost(frmSS().Handle());
+    SetTopMost(frmSS.Handle());
 }
 
 // Width and height, in twips, of the area the status bar wanders in.
@@ -74,125 +51,133 @@ SIZE MovementArea() {
 
 // Moves the bar to its wandering position, counted from the primary
 // monitor's corner.
-void PutStatusBar(const Wander& wander, PixelPoint corner) {
+void PutStatusBar(StatusBar& fmci, const Wander& wander, PixelPoint corner) {
     const ProgramState& p = Program();
-    fmci().MoveTwips(OnCoverTwips(wander.x.position, corner.x, p.TwipsX),
-                     OnCoverTwips(wander.y.position, corner.y, p.TwipsY));
+    fmci.MoveTwips(OnCoverTwips(wander.x.position, corner.x, p.TwipsX),
+                   OnCoverTwips(wander.y.position, corner.y, p.TwipsY));
 }
 
-Wander PlaceStatusBar(const SessionShape& shape) {
+Wander PlaceStatusBar(StatusBar& fmci, PixelPoint corner) {
     SIZE area = MovementArea();
-    int width = fmci().WidthTwips();
-    int height = fmci().HeightTwips();
+    int width = fmci.WidthTwips();
+    int height = fmci.HeightTwips();
     Wander w{{CentredOffset(area.cx, width), area.cx - width, 1},
              {CentredOffset(area.cy, height), area.cy - height, 1}};
-    PutStatusBar(w, PrimaryCorner(shape));
+    PutStatusBar(fmci, w, corner);
     return w;
-}
-
-void StartFirstSong(const SessionShape& shape) {
-    ProgramState& p = Program();
-    const std::wstring& file = Music().CurrentFile;
-    long result = 0;
-    {
-        BusyPointer busy;
-        if (FileExists(file)) {
-            fmci().SetFileLabel(FileTitleOf(file));
-        }
-        if (!p.Opt.Mute) {
-            result = StartSong(file, shape.notifyWindow, shape.alias, fmci());
-        }
-    }
-    if (result != 0) {
-        // Owned by the session window, the box shows above the saver.
-        ShowMessageBox(shape.notifyWindow, MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
-    }
-}
-
-SessionShape StartSession(bool setupActive) {
-    ProgramState& p = Program();
-    // The old session's reference point would end this one at its first move.
-    MouseRef() = MouseReference{};
-    if (!setupActive) {
-        ProgramStore().Write(kSectionSetting, kKeyActiveSetup, L"0");
-    }
-    Music().CurrentFile = SongToResume();
-    bool full = !p.Opt.UsableScreen;
-    if (full) {
-        ShowSaverWindow(SystemScreenLayout());
-    }
-    fmci().Load();
-    fmci().SetInput(&SaverInputForBar());
-    SetWindowTextW(fmci().Handle(), p.AppTitle.c_str());
-    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
-    SessionShape shape{full, full ? frmSS().Handle() : fmci().Handle(), full ? L"frmSS" : L"fmci"};
-    HookSessionWindow(shape.notifyWindow);
-    if (full) {
-        HideCursor();
-    }
-    return shape;
 }
 
 // A bar passing through the clock's corner is repainted at once; the clock
 // itself never lands on it, since the saver window clips its children.
-void MoveStatusBar(const Wander& wander, PixelPoint corner) {
-    PutStatusBar(wander, corner);
+void MoveStatusBar(StatusBar& fmci, const Wander& wander, PixelPoint corner) {
+    PutStatusBar(fmci, wander, corner);
     if (!Program().Opt.ViewTime) {
         return;
     }
-    StatusBar::TextSize clock = fmci().MeasureText(ClockText());
-    StatusBar::TextSize x = fmci().MeasureText(L"X");
+    StatusBar::TextSize clock = fmci.MeasureText(ClockText());
+    StatusBar::TextSize x = fmci.MeasureText(L"X");
     if (InClockCorner(wander.x.position, wander.y.position, clock.widthTwips, x.heightTwips)) {
-        fmci().Refresh();
+        fmci.Refresh();
     }
 }
 
-void RunLoop(const SessionShape& shape, Wander& wander) {
-    ProgramState& p = Program();
+} // namespace
+
+SaverSession::SaverSession(MusicState& music)
+    : music_(music), fullScreen_(!Program().Opt.UsableScreen),
+      alias_(fullScreen_ ? L"frmSS" : L"fmci"), input_(Program().Opt, fmci) {}
+
+void SaverSession::StartFirstSong() {
+    const ProgramState& p = Program();
+    const std::wstring& file = music_.CurrentFile;
+    long result = 0;
+    {
+        BusyPointer busy;
+        if (FileExists(file)) {
+            fmci.SetFileLabel(FileTitleOf(file));
+        }
+        if (!p.Opt.Mute) {
+            result = StartSong(mci_, file, NotifyWindow(), alias_, fmci);
+        }
+    }
+    if (result != 0) {
+        // Owned by the session window, the box shows above the saver.
+        ShowMessageBox(NotifyWindow(), MciErrorText(result), p.AppTitle, MB_OK | MB_ICONSTOP);
+    }
+}
+
+void SaverSession::Start(bool setupActive) {
+    const ProgramState& p = Program();
+    if (!setupActive) {
+        ProgramStore().Write(kSectionSetting, kKeyActiveSetup, L"0");
+    }
+    music_.CurrentFile = SongToResume(music_);
+    if (fullScreen_) {
+        ShowSaverWindow(frmSS, SystemScreenLayout());
+    }
+    fmci.Load();
+    fmci.SetInput(&input_);
+    SetWindowTextW(fmci.Handle(), p.AppTitle.c_str());
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    input_.StartWatching();
+    if (fullScreen_) {
+        HideCursor();
+    } else {
+        fmci.ReceiveNotices(&mci_);
+    }
+}
+
+SaverSession::Wander SaverSession::ShowStatusBar() {
+    // The primary monitor's top-left corner in frmSS's client area, which
+    // spans every monitor: the clock and the bar keep to the primary one.
+    Wander wander = PlaceStatusBar(fmci, fullScreen_ ? frmSS.PrimaryCorner() : PixelPoint{});
+    fmci.Show(SW_SHOWNORMAL);
+    if (fullScreen_) {
+        SetFormParent(fmci.Handle(), frmSS.Handle());
+    } else {
+        SetTopMost(fmci.Handle());
+    }
+    return wander;
+}
+
+void SaverSession::RunLoop(Wander& wander) {
+    const ProgramState& p = Program();
     std::mt19937 generator(GetTickCount());
     std::uniform_real_distribution<double> fraction(0.0, 1.0);
     do {
         PumpMessages();
         wander.x.Advance(RandomStep(fraction(generator), 30, 30));
         wander.y.Advance(RandomStep(fraction(generator), 30, 30));
-        if (shape.fullScreen) {
+        if (fullScreen_) {
             // Wine tells no window of a monitor that X adds or takes away.
-            frmSS().FollowScreens();
-            MoveStatusBar(wander, PrimaryCorner(shape));
+            frmSS.FollowScreens();
+            MoveStatusBar(fmci, wander, frmSS.PrimaryCorner());
         }
-        if (!p.Opt.Mute && !p.EndSaver) {
-            UpdateMusic(shape.notifyWindow, shape.alias, fmci());
+        if (!p.Opt.Mute && !input_.EndSaver()) {
+            UpdateMusic(music_, mci_, NotifyWindow(), alias_, fmci);
         }
         Pause(kPassSeconds);
         // Once the session is over the clock stays as it is: the window goes.
-        if (shape.fullScreen && !p.EndSaver) {
-            frmSS().PrintTime();
+        if (fullScreen_ && !input_.EndSaver()) {
+            frmSS.PrintTime();
         }
-    } while (!p.EndSaver);
+    } while (!input_.EndSaver());
 }
 
-void EndSession(const SessionShape& shape) {
-    CloseSong(shape.alias);
-    UnhookSessionWindow(shape.notifyWindow);
+void SaverSession::End() {
+    CloseSong(mci_, alias_);
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
-    fmci().Unload();
-    frmSS().Unload();
+    fmci.Unload();
+    frmSS.Unload();
 }
 
-} // namespace
-
-void RunSaverSession(bool setupActive) {
-    SessionShape shape = StartSession(setupActive);
-    Wander wander = PlaceStatusBar(shape);
-    fmci().Show(SW_SHOWNORMAL);
-    if (shape.fullScreen) {
-        SetFormParent(fmci().Handle(), frmSS().Handle());
-    } else {
-        SetTopMost(fmci().Handle());
-    }
-    StartFirstSong(shape);
-    RunLoop(shape, wander);
-    EndSession(shape);
+bool SaverSession::Run(bool setupActive) {
+    Start(setupActive);
+    Wander wander = ShowStatusBar();
+    StartFirstSong();
+    RunLoop(wander);
+    End();
+    return input_.SetupRequested();
 }
 
 } // namespace brelvix

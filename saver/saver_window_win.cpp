@@ -1,9 +1,9 @@
 #include "saver/saver_window_win.h"
 
-#include "saver/input_rules_win.h"
+#include "music/mci_win.h"
 #include "saver/screen_layout_win.h"
-#include "statusbar/status_bar_win.h"
 #include "winutil/input_codes_win.h"
+#include "winutil/window_helpers_win.h"
 
 namespace brelvix {
 
@@ -48,27 +48,35 @@ LRESULT SaverWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FollowScreens();
     }
     if (IsKeyPress(msg)) {
-        SaverKeyPress(static_cast<int>(wParam));
+        input_.KeyPressed(static_cast<int>(wParam));
     } else if (auto press = PressFromMessage(msg, wParam)) {
-        SaverMouseDown(press->button, press->shift);
-    } else if (msg == WM_CLOSE) {
-        // Only the session's own unload takes the window down: it must lose
-        // its replaced window procedure first.
+        input_.MousePressed(press->button, press->shift);
+    }
+    switch (msg) {
+    case WM_CLOSE:
+        // Only the session's own unload takes the window down, after the
+        // song it names is closed.
         return 0;
+    case WM_SYSCOMMAND:
+        // No second screen saver over the full-screen one.
+        return IsSystemCommand(wParam, SC_SCREENSAVE)
+                   ? 0
+                   : PictureForm::HandleMessage(msg, wParam, lParam);
+    case WM_MOUSEMOVE: {
+        LRESULT result = PictureForm::HandleMessage(msg, wParam, lParam);
+        input_.MouseMoved();
+        return result;
     }
-    return PictureForm::HandleMessage(msg, wParam, lParam);
-}
-
-SaverWindow& frmSS() {
-    static SaverWindow window;
-    return window;
-}
-
-HWND SessionWindow() {
-    if (frmSS().Exists()) {
-        return frmSS().Handle();
+    case WM_ACTIVATEAPP:
+        if (!wParam) {
+            input_.AppDeactivated();
+        }
+        return PictureForm::HandleMessage(msg, wParam, lParam);
+    case MM_MCINOTIFY:
+        return OnMciNotifyMessage(notices_, Handle(), wParam, lParam);
+    default:
+        return PictureForm::HandleMessage(msg, wParam, lParam);
     }
-    return fmci().Exists() ? fmci().Handle() : nullptr;
 }
 
 } // namespace brelvix

@@ -1,9 +1,10 @@
-// frmSS: the full-screen saver window. It covers the screen with the desktop
-// snapshot (or black) and turns keys and mouse presses into the saver's
-// input rules.
+// frmSS, the full-screen saver window (owned by the saver session). It covers the screen with the
+// desktop snapshot (or black) and turns keys and mouse presses into the saver's input rules.
 #pragma once
 
+#include "music/mci_state.h"
 #include "music/print_time_win.h"
+#include "saver/input_rules_win.h"
 #include "saver/screen_layout.h"
 #include "winutil/graphics_win.h"
 
@@ -11,6 +12,10 @@ namespace brelvix {
 
 class SaverWindow final : public PictureForm {
   public:
+    // input: the session's input rules; notices: the state of the session's
+    // song, played under this window's name.
+    SaverWindow(SaverInput& input, MciState& notices) : input_(input), notices_(notices) {}
+
     // Creates the window hidden: borderless, black, over every monitor of
     // the layout. It is placed rather than maximised, since a maximised
     // window fills one monitor only.
@@ -34,14 +39,10 @@ class SaverWindow final : public PictureForm {
     void OnDestroyed() override;
 
   private:
+    SaverInput& input_;
+    MciState& notices_;
     ScreenLayout screens_;
     SaverClock clock_;
 };
-
-SaverWindow& frmSS();
-
-// The window that stands for the running saver, to own its message boxes:
-// frmSS while it exists, else the status bar (usable screen), else nullptr.
-HWND SessionWindow();
 
 } // namespace brelvix

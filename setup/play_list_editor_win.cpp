@@ -4,7 +4,6 @@
 #include "base/program_state.h"
 #include "base/setting_keys.h"
 #include "music/mci_win.h"
-#include "music/system_play_list_win.h"
 #include "setup/file_dialog_win.h"
 #include "setup/play_list_file.h"
 #include "setup/play_list_order.h"
@@ -48,8 +47,8 @@ void PlayListEditor::Add() {
             playLists.push_back(path);
             continue;
         }
-        if (Music().PlayList.Count() >= SongCollection::kMaxEntries &&
-            !IsInPlayList(FileTitleOf(path))) {
+        if (music_.PlayList.Count() >= SongCollection::kMaxEntries &&
+            !music_.PlayList.Contains(FileTitleOf(path))) {
             // The list cannot grow: the rest of the choice is not added.
             ShowMessageBox(parts_.dialog, L"Overflow", Program().AppTitle, MB_OK | MB_ICONSTOP);
             return;
@@ -67,7 +66,7 @@ void PlayListEditor::AddGathered(const std::vector<std::wstring>& paths) {
         BusyPointer busy;
         ComApartment com; // shortcuts are read through the shell
         SystemSongSources sources;
-        SongAdder adder(Music().PlayList);
+        SongAdder adder(music_.PlayList);
         SongGatherer gatherer(sources, adder);
         for (const auto& path : paths) {
             if (!gatherer.Gather(path)) {
@@ -92,22 +91,22 @@ void PlayListEditor::ShowAdded(const std::vector<std::wstring>& titles) {
     if (titles.empty()) {
         return;
     }
-    Music().ListChanged = true;
+    music_.ListChanged = true;
     int row = parts_.list.AppendAll(titles);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
 
 void PlayListEditor::AddSong(const std::wstring& path) {
     std::wstring title = FileTitleOf(path);
-    if (IsInPlayList(title)) {
+    if (music_.PlayList.Contains(title)) {
         ShowMessageBox(parts_.dialog, L"This song is already in the play-list\r\r" + title, L"Add",
                        MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (!Music().PlayList.Add({path, title})) {
+    if (!music_.PlayList.Add({path, title})) {
         return; // no title, no song
     }
-    Music().ListChanged = true;
+    music_.ListChanged = true;
     int row = parts_.list.Append(title);
     parts_.list.SetTopRow(TopRowAfterAdd(row, parts_.list.TopRow(), parts_.list.VisibleRows()));
 }
@@ -122,8 +121,8 @@ bool PlayListEditor::StartEdit(HWND button, const wchar_t* question, const wchar
     if (!Confirmed(parts_.dialog, question, caption)) {
         return false;
     }
-    CloseSong(kSetupAlias);
-    Music().ListChanged = true;
+    CloseSong(mci_, kSetupAlias);
+    music_.ListChanged = true;
     return true;
 }
 
@@ -133,7 +132,7 @@ void PlayListEditor::Remove() {
     }
     int row = parts_.list.Selected();
     int rows = parts_.list.Count();
-    Music().PlayList.RemoveAt(row + 1);
+    music_.PlayList.RemoveAt(row + 1);
     parts_.list.Remove(row);
     parts_.ReplayRequested = true;
     parts_.list.Select(RowAfterRemove(row, rows));
@@ -144,9 +143,9 @@ void PlayListEditor::Clear() {
     if (!StartEdit(parts_.clearButton, L"Remove all songs from play-list ?", L"Clear")) {
         return;
     }
-    Music().PlayList.Clear();
+    music_.PlayList.Clear();
     // No row holds the old number now: a song added later and chosen there plays.
-    Music().CurrentSong = -1;
+    music_.CurrentSong = -1;
     parts_.list.Empty();
     parts_.strip.Clear();
     parts_.strip.PrintName(L" ");
@@ -171,12 +170,12 @@ void PlayListEditor::ArrowPressed(bool up, int button, int shift) {
 void PlayListEditor::MoveSong(const std::wstring& title, int newRow, bool up) {
     BusyPointer busy;
     parts_.IgnoreListClick = true;
-    Music().ListChanged = true;
+    music_.ListChanged = true;
     int savedTop = parts_.list.TopRow();
-    Music().PlayList = MovedSong(Music().PlayList, title, newRow, up);
+    music_.PlayList = MovedSong(music_.PlayList, title, newRow, up);
     // Only the moved row changes place: the list need not be built again.
     parts_.list.Move(up ? newRow + 1 : newRow - 1, newRow);
-    Music().CurrentSong = newRow;
+    music_.CurrentSong = newRow;
     parts_.list.Select(newRow);
     ListClicked();
     parts_.list.SetTopRow(TopRowAfterMove(savedTop, newRow, parts_.list.VisibleRows()));
@@ -202,7 +201,7 @@ void PlayListEditor::ListClicked() {
     Enable(parts_.removeButton, true);
     // Clear is disabled by a press with no selection; a selection brings it back.
     Enable(parts_.clearButton, true);
-    if (row == Music().CurrentSong && !parts_.ReplayRequested) {
+    if (row == music_.CurrentSong && !parts_.ReplayRequested) {
         return;
     }
     PlaySelected(row);
@@ -213,15 +212,15 @@ void PlayListEditor::PlaySelected(int row) {
     parts_.CurrentName = parts_.list.Text(row);
     parts_.strip.Clear();
     parts_.strip.PrintName(parts_.CurrentName);
-    ProgramStore().Write(kSectionSetting, kKeyMusicFile, GetSongPath(row + 1));
-    CloseSong(kSetupAlias);
+    ProgramStore().Write(kSectionSetting, kKeyMusicFile, music_.PlayList.PathAt(row + 1));
+    CloseSong(mci_, kSetupAlias);
     parts_.ReplayRequested = false;
-    MusicState& music = Music();
-    music.CurrentSong = row;
-    music.CurrentFile = GetSongPath(row + 1);
-    if (FileExists(music.CurrentFile) && !Program().Opt.Mute) {
-        SystemMci(&view_).OpenAndPlay(GetShortPath(music.CurrentFile),
-                                      reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
+    music_.CurrentSong = row;
+    music_.CurrentFile = music_.PlayList.PathAt(row + 1);
+    if (FileExists(music_.CurrentFile) && !Program().Opt.Mute) {
+        SystemMci(mci_, &view_)
+            .OpenAndPlay(GetShortPath(music_.CurrentFile),
+                         reinterpret_cast<std::uintptr_t>(parts_.dialog), kSetupAlias);
     }
 }
 

@@ -3,6 +3,8 @@
 // the user selects.
 #pragma once
 
+#include "music/mci_state.h"
+#include "music/play_list.h"
 #include "music/song_views.h"
 #include "setup/name_strip_win.h"
 #include "setup/song_list_win.h"
@@ -38,8 +40,10 @@ struct SetupParts {
 
 class PlayListEditor {
   public:
-    // view shows the length of each song the editor plays.
-    PlayListEditor(SetupParts& parts, SongView& view) : parts_(parts), view_(view) {}
+    // view shows the length of each song the editor plays; music is the
+    // play-list it edits, mci the state of the setup's song.
+    PlayListEditor(SetupParts& parts, SongView& view, MusicState& music, MciState& mci)
+        : parts_(parts), view_(view), music_(music), mci_(mci) {}
 
     void Add();
     // Dropped or picked files, folders, shortcuts and play-list files, with
@@ -66,6 +70,8 @@ class PlayListEditor {
 
     SetupParts& parts_;
     SongView& view_;
+    MusicState& music_;
+    MciState& mci_;
 };
 
 } // namespace brelvix

@@ -5,7 +5,6 @@
 #include "base/setting_keys.h"
 #include "base/twips.h"
 #include "music/mci_win.h"
-#include "music/system_play_list_win.h"
 #include "resources/resource_ids.h"
 #include "setup/setup_layout.h"
 #include "winutil/file_helpers_win.h"
@@ -91,6 +90,7 @@ void RestoreIfMinimized(HWND wnd) {
 
 bool SetupDialog::Load() {
     ProgramState& p = Program();
+    ended_ = false;
     parts_.ReplayRequested = false;
     parts_.LastFolder.clear();
     parts_.CurrentName.clear();
@@ -166,20 +166,19 @@ void SetupDialog::MakeControl(const ControlPlace& place) {
 
 void SetupDialog::FillFromOptions() {
     const Options& opt = Program().Opt;
-    parts_.list.Fill(Music().PlayList);
+    parts_.list.Fill(music_.PlayList);
     SetCheck(kIdMute, opt.Mute);
     SetCheck(kIdOnlyMusic, opt.UsableScreen);
     if (!opt.UsableScreen) {
         SetCheck(kIdBlack, opt.BlackScreen);
         SetCheck(kIdMouse, opt.MouseMove);
     }
-    MusicState& music = Music();
-    if (parts_.list.Count() > 0 && music.CurrentSong < 0) {
-        music.CurrentSong = 0;
+    if (parts_.list.Count() > 0 && music_.CurrentSong < 0) {
+        music_.CurrentSong = 0;
     }
-    if (music.CurrentSong > -1) {
+    if (music_.CurrentSong > -1) {
         parts_.IgnoreListClick = true;
-        parts_.list.Select(music.CurrentSong);
+        parts_.list.Select(music_.CurrentSong);
         editor_.ListClicked();
         parts_.IgnoreListClick = false;
     }
@@ -247,22 +246,21 @@ void SetupDialog::OnCheckBox(int id) {
             parts_.strip.Clear();
             PrintName(parts_.CurrentName);
             SetWindowTextW(parts_.statusLabel, L"");
-            PauseSong(kSetupAlias);
+            PauseSong(mci_, kSetupAlias);
         } else {
-            ResumeSong(kSetupAlias);
+            ResumeSong(mci_, kSetupAlias);
         }
     }
 }
 
 void SetupDialog::OnOk() {
     ProgramState& p = Program();
-    MusicState& music = Music();
-    music.CurrentSong = parts_.list.Selected() < 0 ? 0 : parts_.list.Selected();
+    music_.CurrentSong = parts_.list.Selected() < 0 ? 0 : parts_.list.Selected();
     BusyPointer busy;
-    SaveOptions(ProgramStore(), {p.Opt, GetSongPath(music.CurrentSong + 1), music.ListChanged,
-                                 music.PlayList.Paths()});
-    music.ListChanged = false;
-    p.EndSaver = true;
+    SaveOptions(ProgramStore(), {p.Opt, music_.PlayList.PathAt(music_.CurrentSong + 1),
+                                 music_.ListChanged, music_.PlayList.Paths()});
+    music_.ListChanged = false;
+    ended_ = true;
 }
 
 void SetupDialog::OnCommand(int id, int code) {
@@ -291,7 +289,7 @@ void SetupDialog::OnCommand(int id, int code) {
         OnOk();
         break;
     case kIdCancel:
-        Program().EndSaver = true;
+        ended_ = true;
         break;
     default:
         break; // Enter's IDOK among them: OK is not the default button
@@ -351,13 +349,13 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         return OnSystemCommand(wParam, lParam);
     case MM_MCINOTIFY:
-        return OnMciNotifyMessage(Handle(), wParam, lParam);
+        return OnMciNotifyMessage(mci_, Handle(), wParam, lParam);
     case WM_DROPFILES:
         editor_.AddGathered(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
     case WM_CLOSE:
         // The close box ends the dialog; the setup loop unloads it.
-        Program().EndSaver = true;
+        ended_ = true;
         return 0;
     default:
         return Default(msg, wParam, lParam);
@@ -366,11 +364,6 @@ LRESULT SetupDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void SetupDialog::OnDestroyed() {
     font_.Reset();
-}
-
-SetupDialog& fsetup() {
-    static SetupDialog dialog;
-    return dialog;
 }
 
 } // namespace brelvix

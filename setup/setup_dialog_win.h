@@ -1,5 +1,5 @@
-// fsetup: the setup dialog. It lists the play-list, plays the selected song,
-// edits the list, sets the options, and stores everything on OK.
+// The setup dialog (fsetup, owned by the setup session). It lists the play-list, plays the selected
+// song, edits the list, sets the options, and stores everything on OK.
 #pragma once
 
 #include "music/song_views.h"
@@ -15,8 +15,16 @@ namespace brelvix {
 
 class SetupDialog final : public Window, public SongView, private PictureBox::Presses {
   public:
+    // music: the play-list the dialog shows and edits; mci: the state of the
+    // song it plays, into which its completion notices go.
+    SetupDialog(MusicState& music, MciState& mci)
+        : music_(music), mci_(mci), editor_{parts_, *this, music, mci} {}
+
     // Creates the dialog hidden and fills it from the options and the play-list.
     bool Load();
+
+    // OK, Cancel or the close box ended the dialog: the setup loop unloads it.
+    bool Ended() const { return ended_; }
 
     // The song-name strip shown (taller dialog) or the status label instead.
     void ViewLabels(bool flag);
@@ -50,8 +58,11 @@ class SetupDialog final : public Window, public SongView, private PictureBox::Pr
     void OnOk();
     void Pressed(int id, int button, int shift) override;
 
+    MusicState& music_;
+    MciState& mci_;
+    bool ended_ = false;
     SetupParts parts_;
-    PlayListEditor editor_{parts_, *this};
+    PlayListEditor editor_;
     DialogFocus focus_;
     PictureBox up_;
     PictureBox down_;
@@ -60,7 +71,5 @@ class SetupDialog final : public Window, public SongView, private PictureBox::Pr
     GdiObject upArrow_;
     GdiObject downArrow_;
 };
-
-SetupDialog& fsetup();
 
 } // namespace brelvix

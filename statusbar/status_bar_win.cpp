@@ -2,6 +2,7 @@
 
 #include "base/program_state.h"
 #include "base/twips.h"
+#include "music/mci_win.h"
 #include "resources/resource_ids.h"
 #include "winutil/input_codes_win.h"
 #include "winutil/window_helpers_win.h"
@@ -191,7 +192,9 @@ void StatusBar::OnPress(int button, int shift, POINT at) {
         DragForm(Handle());
         break;
     case StatusBarPress::CloseGlyph:
-        Program().EndSaver = true;
+        if (input_) {
+            input_->CloseClicked();
+        }
         break;
     case StatusBarPress::SaverPress:
         if (input_) {
@@ -225,6 +228,14 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             input_->MouseMoved();
         }
         return 0;
+    case WM_ACTIVATEAPP:
+        if (!wParam && input_) {
+            input_->AppDeactivated();
+        }
+        return Default(msg, wParam, lParam);
+    case MM_MCINOTIFY:
+        return notices_ ? OnMciNotifyMessage(*notices_, Handle(), wParam, lParam)
+                        : Default(msg, wParam, lParam);
     case WM_CLOSE:
         // Only the program's own unload closes the status bar.
         return 0;
@@ -238,11 +249,6 @@ LRESULT StatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return Default(msg, wParam, lParam);
     }
-}
-
-StatusBar& fmci() {
-    static StatusBar window;
-    return window;
 }
 
 } // namespace brelvix

@@ -1,9 +1,10 @@
-// fmci: the skinned song status bar. It shows the playing song's file name,
-// length and position (text and knob), drifts over the full-screen saver or
-// floats above the usable screen, and refuses every close request but the
-// program's own unload.
+// fmci, the skinned song status bar (the saver session and the preview each
+// own one). It shows the playing song's file name, length and position (text
+// and knob), drifts over the full-screen saver or floats above the usable
+// screen, and refuses every close request but the program's own unload.
 #pragma once
 
+#include "music/mci_state.h"
 #include "music/song_views.h"
 #include "statusbar/status_bar_layout.h"
 #include "winutil/graphics_win.h"
@@ -14,14 +15,17 @@
 
 namespace brelvix {
 
-// Where the bar hands the input it does not serve itself (its drag and its
-// close glyph): keys, presses anywhere but the caption strip, and movement.
+// Where the bar hands the input it does not serve itself (its drag): keys,
+// presses anywhere but the caption strip, movement, the close glyph, and the
+// program losing the foreground while the bar is its top-level window.
 class StatusBarInput {
   public:
     virtual void KeyPressed(int keyCode) = 0;
     // Button and shift codes of base/input_codes.h.
     virtual void MousePressed(int button, int shift) = 0;
     virtual void MouseMoved() = 0;
+    virtual void CloseClicked() = 0;
+    virtual void AppDeactivated() = 0;
 
   protected:
     ~StatusBarInput() = default;
@@ -31,6 +35,9 @@ class StatusBar final : public Window, public SongView {
   public:
     // nullptr: the bar's input goes nowhere (the preview's bar gets none).
     void SetInput(StatusBarInput* input) { input_ = input; }
+    // The state of the song played under the bar's name (the usable
+    // screen's), which its completion notices go to; nullptr: none.
+    void ReceiveNotices(MciState* state) { notices_ = state; }
 
     // Creates the window hidden and borderless.
     bool Load();
@@ -94,10 +101,9 @@ class StatusBar final : public Window, public SongView {
     std::wstring position_ = L"00:00";
     int knobLeftTwips_ = 0;
     StatusBarInput* input_ = nullptr;
+    MciState* notices_ = nullptr;
     Look look_;
     PersistentPicture buffer_;
 };
-
-StatusBar& fmci();
 
 } // namespace brelvix

@@ -35,32 +35,6 @@ void SetTopMost(HWND wnd) {
     SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void ProcedureHook::Hook(HWND wnd, WNDPROC replacement) {
-    if (old_ || !wnd) {
-        return;
-    }
-    old_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement)));
-}
-
-void ProcedureHook::Unhook(HWND wnd) {
-    if (!old_) {
-        return;
-    }
-    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
-    old_ = nullptr;
-}
-
-LRESULT ProcedureHook::CallOld(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WNDPROC old = old_;
-    // No window may die with a replaced procedure.
-    if (msg == WM_NCDESTROY) {
-        Unhook(wnd);
-    }
-    return old ? CallWindowProcW(old, wnd, msg, wParam, lParam)
-               : DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
 bool IsSystemCommand(WPARAM wParam, UINT command) {
     return (wParam & 0xFFF0) == command;
 }

@@ -1,6 +1,5 @@
 // Behaviour the program's windows need beyond their own message handling:
-// dragging a borderless window, staying on top, replacing a window's
-// procedure, and system-menu items.
+// dragging a borderless window, staying on top, and system-menu items.
 #pragma once
 
 #include <windows.h>
@@ -19,20 +18,6 @@ void SetTopMost(HWND wnd);
 // Asks every dialog box of the calling thread (message boxes among them) to
 // close as Esc would, so that the modal loops they run return.
 void CloseThreadDialogs();
-
-// One replaced window procedure. Hooking again before unhooking changes
-// nothing, so the replacement never ends up calling itself; the hook takes
-// itself off when its window is destroyed.
-class ProcedureHook {
-  public:
-    void Hook(HWND wnd, WNDPROC replacement);
-    void Unhook(HWND wnd);
-    // Hands a message to the replaced procedure (DefWindowProcW when none).
-    LRESULT CallOld(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-  private:
-    WNDPROC old_ = nullptr;
-};
 
 // Whether a WM_SYSCOMMAND's wParam is the system's SC_* command; the system
 // uses the low four bits of those for itself. Not for a program's own menu

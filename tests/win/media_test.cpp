@@ -1,8 +1,8 @@
 // Real songs through the real media control interface, their notices caught
-// by the saver's window procedure. (The play-list stepping through them is
+// by the usable screen's status bar. (The play-list stepping through them is
 // the saver's e2e test.)
 #include "music/mci_win.h"
-#include "saver/session_window_proc_win.h"
+#include "statusbar/status_bar_win.h"
 #include "winutil/file_helpers_win.h"
 #include "winutil/message_pump_win.h"
 
@@ -15,54 +15,50 @@ namespace {
 
 using namespace testing;
 
-// A hidden window with the saver's procedure on it, as frmSS has it.
+// A hidden status bar taking its song's notices, as on the usable screen.
 class MediaTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Mci() = MciState{};
-        HookSessionWindow(window);
+        ASSERT_TRUE(fmci.Load());
+        fmci.ReceiveNotices(&state);
     }
-    void TearDown() override {
-        CloseSong(L"frmSS");
-        UnhookSessionWindow(window);
-        DestroyWindow(window);
-    }
-    long Play() { return mci.PlaySong(reinterpret_cast<std::uintptr_t>(window), L"frmSS"); }
+    void TearDown() override { CloseSong(state, L"fmci"); }
+    long Play() { return mci.PlaySong(reinterpret_cast<std::uintptr_t>(fmci.Handle()), L"fmci"); }
     bool Notice(const bool& flag) {
         return WaitUntil([&] { return flag; }, 15000);
     }
 
-    HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  nullptr, nullptr);
+    StatusBar fmci;
+    MciState state;
     TempFolder temp;
-    MciPlayer mci = SystemMci();
+    MciPlayer mci = SystemMci(state);
 };
 
 TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     std::wstring wav = temp.Write(L"Un tono \u00e0.wav", WavBytes(6.0));
-    ASSERT_EQ(mci.OpenSong(GetShortPath(wav), L"frmSS"), 0);
-    EXPECT_EQ(Mci().SongLengthText, L"00:06");
+    ASSERT_EQ(mci.OpenSong(GetShortPath(wav), L"fmci"), 0);
+    EXPECT_EQ(state.SongLengthText, L"00:06");
     ASSERT_EQ(Play(), 0);
-    SendMessageW(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 999); // another device's
-    EXPECT_FALSE(Mci().SongEnded);
+    SendMessageW(fmci.Handle(), MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 999); // another device's
+    EXPECT_FALSE(state.SongEnded);
     int percent = 0;
     ASSERT_TRUE(
-        WaitUntil([&] { return mci.GetSongPosition(L"frmSS", percent) && percent >= 20; }, 10000));
-    mci.PauseSong(L"frmSS");
+        WaitUntil([&] { return mci.GetSongPosition(L"fmci", percent) && percent >= 20; }, 10000));
+    mci.PauseSong(L"fmci");
     int paused = -1, later = -1;
-    mci.GetSongPosition(L"frmSS", paused);
+    mci.GetSongPosition(L"fmci", paused);
     Pause(0.4);
-    mci.GetSongPosition(L"frmSS", later);
+    mci.GetSongPosition(L"fmci", later);
     EXPECT_EQ(later, paused);
-    mci.ResumeSong(L"frmSS");
-    ASSERT_TRUE(Notice(Mci().SongEnded));
-    EXPECT_FALSE(Mci().SongAborted);
+    mci.ResumeSong(L"fmci");
+    ASSERT_TRUE(Notice(state.SongEnded));
+    EXPECT_FALSE(state.SongAborted);
     // The device stays open at the end of the song until it is closed.
-    EXPECT_TRUE(mci.GetSongPosition(L"frmSS", percent));
+    EXPECT_TRUE(mci.GetSongPosition(L"fmci", percent));
     EXPECT_EQ(percent, 100);
-    EXPECT_EQ(Mci().SongPositionText, L"00:06");
-    CloseSong(L"frmSS");
-    EXPECT_FALSE(mci.GetSongPosition(L"frmSS", percent));
+    EXPECT_EQ(state.SongPositionText, L"00:06");
+    CloseSong(state, L"fmci");
+    EXPECT_FALSE(mci.GetSongPosition(L"fmci", percent));
 }
 
 TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
@@ -70,33 +66,33 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
     std::wstring mp3 = temp.File(L"Wham!\\Una canzone \u00e9.mp3");
     ASSERT_TRUE(
         CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
-    ASSERT_EQ(mci.OpenSong(mp3, L"frmSS"), 0); // quoted: the path holds blanks and a "!"
-    EXPECT_EQ(Mci().SongLengthText, L"00:02");
+    ASSERT_EQ(mci.OpenSong(mp3, L"fmci"), 0); // quoted: the path holds blanks and a "!"
+    EXPECT_EQ(state.SongLengthText, L"00:02");
     ASSERT_EQ(Play(), 0);
-    EXPECT_TRUE(Notice(Mci().SongEnded));
-    CloseSong(L"frmSS");
+    EXPECT_TRUE(Notice(state.SongEnded));
+    CloseSong(state, L"fmci");
     // One note held for 4 s at 120 beats a minute.
     const char midi[] =
         "MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x0D\0\x90\x3C\x64\x9E\0\x80\x3C\0\0\xFF\x2F\0";
-    ASSERT_EQ(
-        mci.OpenSong(GetShortPath(temp.Write(L"Note.mid", {midi, sizeof midi - 1})), L"frmSS"), 0);
-    EXPECT_EQ(Mci().SongLengthSecs, 4);
-    CloseSong(L"frmSS");
+    ASSERT_EQ(mci.OpenSong(GetShortPath(temp.Write(L"Note.mid", {midi, sizeof midi - 1})), L"fmci"),
+              0);
+    EXPECT_EQ(state.SongLengthSecs, 4);
+    CloseSong(state, L"fmci");
 
     const std::pair<std::wstring, long> bad[] = {
         {temp.File(L"Manca.mp3"), 277},
         {GetShortPath(temp.Write(L"Vuoto.wav", "")), 296},
         {GetShortPath(temp.Write(L"Rotto.mp3", std::string(5000, 'Z'))), 277}};
     for (const auto& [path, code] : bad) {
-        EXPECT_EQ(mci.OpenSong(path, L"frmSS"), code) << path;
-        EXPECT_FALSE(Mci().MciIsOpen);
+        EXPECT_EQ(mci.OpenSong(path, L"fmci"), code) << path;
+        EXPECT_FALSE(state.MciIsOpen);
     }
-    Mci().SongEnded = false;
-    ASSERT_EQ(mci.OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"frmSS"), 0);
+    state.SongEnded = false;
+    ASSERT_EQ(mci.OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"fmci"), 0);
     ASSERT_EQ(Play(), 0);
-    mciSendStringW(L"stop frmSS", nullptr, 0, nullptr);
-    EXPECT_TRUE(Notice(Mci().SongAborted));
-    EXPECT_FALSE(Mci().SongEnded);
+    mciSendStringW(L"stop fmci", nullptr, 0, nullptr);
+    EXPECT_TRUE(Notice(state.SongAborted));
+    EXPECT_FALSE(state.SongEnded);
 }
 
 } // namespace

@@ -64,11 +64,11 @@ TEST(FileHelpers, TitlesCompareAsWindowsComparesFileNames) {
                      L"C:\\a\\\u0414\u0440\u0443\u0433\u0430\u044f.wav"});
     fresh.Store().Write(kSectionSetting, L"MusicFile",
                         L"c:\\A\\\u0434\u0440\u0443\u0433\u0430\u044f.WAV");
-    LoadPlayList();
-    EXPECT_EQ(Music().PlayList.Count(), 2);
-    EXPECT_TRUE(IsInPlayList(L"\u043f\u0435\u0441\u043d\u044f"));
-    EXPECT_EQ(Music().CurrentSong, 1);
-    Music() = MusicState{};
+    MusicState music;
+    LoadPlayList(music);
+    EXPECT_EQ(music.PlayList.Count(), 2);
+    EXPECT_TRUE(music.PlayList.Contains(L"\u043f\u0435\u0441\u043d\u044f"));
+    EXPECT_EQ(music.CurrentSong, 1);
 }
 
 } // namespace

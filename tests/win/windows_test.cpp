@@ -1,6 +1,5 @@
 // The program's windows on real windows: the status bar at the screen's own
-// density, the replaced window procedures, the About box's pointer and a
-// setup dialog that cannot be made.
+// density, the About box's pointer and a setup dialog that cannot be made.
 #include "about/about_box_win.h"
 #include "app/setup_mode_win.h"
 #include "base/twips.h"
@@ -8,7 +7,6 @@
 #include "music/print_time_win.h"
 #include "resources/resource_ids.h"
 #include "saver/saver_window_win.h"
-#include "saver/session_window_proc_win.h"
 #include "saver/work_area_win.h"
 #include "setup/setup_dialog_win.h"
 #include "setup/setup_layout.h"
@@ -35,6 +33,8 @@ struct RecordingInput : StatusBarInput {
         seen.push_back(L"press " + std::to_wstring(button) + L"/" + std::to_wstring(shift));
     }
     void MouseMoved() override {}
+    void CloseClicked() override { seen.push_back(L"close"); }
+    void AppDeactivated() override {}
     std::vector<std::wstring> seen;
 };
 
@@ -63,13 +63,14 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
     ProgramStateScope state;
     int dpi = UseScreenDensity();
     Program().Opt.UsableScreen = true;
-    ASSERT_TRUE(fmci().Load());
+    StatusBar fmci;
+    ASSERT_TRUE(fmci.Load());
     RecordingInput input;
-    fmci().SetInput(&input);
-    HWND bar = fmci().Handle();
+    fmci.SetInput(&input);
+    HWND bar = fmci.Handle();
     SetWindowPos(bar, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     UpdateWindow(bar);
-    RECT client{}, strip = fmci().CaptionStripRect(), knob = fmci().KnobRect();
+    RECT client{}, strip = fmci.CaptionStripRect(), knob = fmci.KnobRect();
     GetClientRect(bar, &client);
     EXPECT_EQ(client.right, TwipsToPixels(5250, Program().TwipsX));
     EXPECT_EQ(client.right - strip.right, 4);
@@ -82,28 +83,24 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
     EXPECT_EQ(shot.At(k.left, k.top + 6), RGB(255, 255, 255)); // the knob's lit edge
     EXPECT_EQ(shot.At(k.left + 8, k.top + 6), RGB(0, 0, 0));
     shot.Save(L"status-bar-" + std::to_wstring(dpi) + L"dpi.bmp");
-    fmci().SetFileLabel(L"Tune 1.wav");
-    for (const StatusBar::Label& label : fmci().Labels()) {
+    fmci.SetFileLabel(L"Tune 1.wav");
+    for (const StatusBar::Label& label : fmci.Labels()) {
         SIZE text = TextExtent(bar, label.font, label.text);
         EXPECT_LE(text.cx, MulDiv(label.look.rect.width, dpi, 1440)) << label.text;
         EXPECT_LE(text.cy, MulDiv(label.look.rect.height, dpi, 1440)) << label.text;
     }
 
     ClickAt({s.left + 36, s.top + 8}); // the glyph's edge does not count
-    EXPECT_FALSE(Program().EndSaver);
     ClickAt({s.left + 44, s.top + 8}, true);
-    EXPECT_FALSE(Program().EndSaver);
     Program().Opt.UsableScreen = false;
     ClickAt({s.left + 44, s.top + 8});
-    EXPECT_FALSE(Program().EndSaver);
     EXPECT_TRUE(input.seen.empty()) << "the strip passes nothing on";
     Program().Opt.UsableScreen = true;
     ClickAt({s.left + 44, s.top + 8});
-    EXPECT_TRUE(Program().EndSaver);
 
     SendMessageW(bar, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(150, 90));
     SendMessageW(bar, WM_KEYDOWN, VK_F1, 0);
-    EXPECT_EQ(input.seen, (std::vector<std::wstring>{L"press 2/1", L"key 112"}));
+    EXPECT_EQ(input.seen, (std::vector<std::wstring>{L"close", L"press 2/1", L"key 112"}));
     SendMessageW(bar, WM_CLOSE, 0, 0);
     SendMessageW(bar, WM_SYSCOMMAND, SC_CLOSE, 0);
     Program().RunMode = ModePreview; // the preview's hidden bar lets a sign-out go on
@@ -111,20 +108,22 @@ TEST(StatusBarWindow, StripGlyphAndKnobSitWhereTheLayoutPutsThemAtThisDensity) {
     Program().RunMode = ModeSaver;
     EXPECT_EQ(SendMessageW(bar, WM_QUERYENDSESSION, 0, 0), FALSE);
     EXPECT_TRUE(IsWindow(bar)) << "only the program's own unload closes the bar";
-    fmci().SetInput(nullptr); // the recorder goes with this test
-    fmci().Unload();
+    fmci.Unload();
     EXPECT_FALSE(IsWindow(bar));
 }
 
 TEST(SetupDialogWindow, EveryCaptionFitsItsControlAtThisDensity) {
     ProgramStateScope state;
     UseScreenDensity();
-    ASSERT_TRUE(fsetup().Load());
+    MusicState music;
+    MciState mci;
+    SetupDialog fsetup(music, mci);
+    ASSERT_TRUE(fsetup.Load());
     for (const ControlPlace& place : kSetupControls) {
         if (!*place.caption) {
             continue; // the list, the pictures and the status label
         }
-        HWND control = GetDlgItem(fsetup().Handle(), place.id);
+        HWND control = GetDlgItem(fsetup.Handle(), place.id);
         RECT room{};
         GetClientRect(control, &room);
         if (place.kind == ControlKind::CheckBox) {
@@ -137,7 +136,7 @@ TEST(SetupDialogWindow, EveryCaptionFitsItsControlAtThisDensity) {
         EXPECT_LE(text.cx, room.right - room.left) << place.caption;
         EXPECT_LE(text.cy, room.bottom - room.top) << place.caption;
     }
-    fsetup().Unload();
+    fsetup.Unload();
 }
 
 // The bar wanders under the clock's corner; the clock must not paint on it,
@@ -145,17 +144,21 @@ TEST(SetupDialogWindow, EveryCaptionFitsItsControlAtThisDensity) {
 TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
     ProgramStateScope state;
     UseScreenDensity();
-    ASSERT_TRUE(frmSS().Load({{0, 0, 900, 300}, 900, 300}));
-    frmSS().Show();
-    ASSERT_TRUE(fmci().Load());
-    fmci().Show(SW_SHOWNORMAL);
-    SetFormParent(fmci().Handle(), frmSS().Handle());
-    fmci().MoveTwips(1500, 300); // over most of the clock, which starts at (0, 0)
-    UpdateWindow(frmSS().Handle());
-    UpdateWindow(fmci().Handle());
-    frmSS().PrintTime();
+    StatusBar fmci;
+    SaverInput input(Program().Opt, fmci);
+    MciState mci;
+    SaverWindow frmSS(input, mci);
+    ASSERT_TRUE(frmSS.Load({{0, 0, 900, 300}, 900, 300}));
+    frmSS.Show();
+    ASSERT_TRUE(fmci.Load());
+    fmci.Show(SW_SHOWNORMAL);
+    SetFormParent(fmci.Handle(), frmSS.Handle());
+    fmci.MoveTwips(1500, 300); // over most of the clock, which starts at (0, 0)
+    UpdateWindow(frmSS.Handle());
+    UpdateWindow(fmci.Handle());
+    frmSS.PrintTime();
     RECT bar{};
-    GetWindowRect(fmci().Handle(), &bar); // borderless: its client area
+    GetWindowRect(fmci.Handle(), &bar); // borderless: its client area
     const COLORREF yellow = RGB(255, 255, 0);
     std::optional<ScreenCapture> shot;
     // Wine shows what was drawn a moment later.
@@ -167,30 +170,8 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
         << "the clock, left of the bar";
     shot->Save(L"clock-over-bar.bmp");
     EXPECT_EQ(shot->Count(bar, yellow), 0);
-    fmci().Unload();
-    frmSS().Unload();
-}
-
-// Notices and system commands reach these procedures in the media test and
-// the e2e runs; here, what a hook does to its window.
-TEST(WindowProcedures, AHookIsTakenOnceAndGoesWithItsWindow) {
-    HWND next = nullptr;
-    for (int window = 0; window < 2; ++window) { // the first dies hooked
-        next = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
-                               nullptr, nullptr, nullptr);
-        HookSessionWindow(next);
-        HookSessionWindow(next); // a second hook would hand messages to itself
-        SendMessageW(next, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"passed on"));
-        EXPECT_EQ(TextOf(next), L"passed on");
-        Mci() = MciState{true, L"frmSS"};
-        SendMessageW(next, MM_MCINOTIFY, 1, 0);
-        EXPECT_TRUE(Mci().SongEnded) << window;
-        if (window == 0) {
-            DestroyWindow(next);
-        }
-    }
-    UnhookSessionWindow(next);
-    DestroyWindow(next);
+    fmci.Unload();
+    frmSS.Unload();
 }
 
 std::vector<bool> g_handShown;
@@ -234,7 +215,7 @@ LRESULT CALLBACK RefuseForms(int code, WPARAM wParam, LPARAM lParam) {
 
 // Ends a setup loop that would otherwise wait for good.
 void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
-    Program().EndSaver = true;
+    PostMessageW(FindWindowW(kFormClassName, nullptr), WM_CLOSE, 0, 0);
 }
 
 TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
@@ -244,11 +225,12 @@ TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
                               nullptr, nullptr, nullptr);
     HWND page =
         CreateWindowW(L"Static", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    MusicState music;
     std::wstring command = L"/C:" + std::to_wstring(reinterpret_cast<std::uintptr_t>(page));
     HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseForms, nullptr, GetCurrentThreadId());
     UINT_PTR giveUp = SetTimer(nullptr, 0, 10000, GiveUp);
     ULONGLONG start = GetTickCount64();
-    EXPECT_FALSE(RunSetupMode(command, true));
+    EXPECT_FALSE(RunSetupMode(music, command, true, false));
     EXPECT_LT(GetTickCount64() - start, 5000u) << "no wait for an end that never comes";
     KillTimer(nullptr, giveUp);
     UnhookWindowsHookEx(hook);
@@ -266,8 +248,11 @@ TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
     for (const wchar_t* name : {L"b.MP3", L"a.wav", L"Sub\\c.mid", L"notes.txt"}) {
         dropped.Write(name, "x");
     }
-    ASSERT_TRUE(fsetup().Load());
-    EXPECT_TRUE(GetWindowLongPtrW(fsetup().Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    MusicState music;
+    MciState mci;
+    SetupDialog fsetup(music, mci);
+    ASSERT_TRUE(fsetup.Load());
+    EXPECT_TRUE(GetWindowLongPtrW(fsetup.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     std::wstring message;
     // The message box holds the dialog's thread; another thread answers it.
     std::thread answer([&] {
@@ -275,20 +260,19 @@ TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
         message = TextOf(GetDlgItem(box, 0xFFFF));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    SendMessageW(fsetup().Handle(), WM_DROPFILES,
+    SendMessageW(fsetup.Handle(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(DropOf(
                      {dropped.File(L""), dropped.File(L"notes.txt"), dropped.File(L"a.wav")})),
                  0);
     answer.join();
     EXPECT_EQ(message, L"3 songs added to the play-list.\r1 was in it already.\r1 was left out: "
                        L"missing, not a song, or a web address.");
-    HWND list = GetDlgItem(fsetup().Handle(), kIdList);
+    HWND list = GetDlgItem(fsetup.Handle(), kIdList);
     wchar_t last[8] = {};
     SendMessageW(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(last));
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
     EXPECT_STREQ(last, L"c") << "the folder's songs, then its subfolder's";
-    fsetup().Unload();
-    Music().PlayList.Clear();
+    fsetup.Unload();
 }
 
 } // namespace
