@@ -294,8 +294,6 @@ TEST_F(SaverRun, F1OpensTheSetupAfterWhichTheSaverComesBackWithTheStoredList) {
     PressKeys({VK_MENU, 'O'});
     ASSERT_TRUE(WaitUntil([&] { return Cover() && Bar(); }, 10000)) << "the saver comes back";
     EXPECT_TRUE(WaitUntil([&] { return Read(L"MusicFile") == paths_[1]; }, 5000)) << "and plays";
-    EXPECT_EQ(Read(L"LocalFileCount") + fresh_.Store().Read(kSectionFileList, L"LocalFile1", L""),
-              L"1" + paths_[1]);
 }
 
 TEST_F(SaverRun, TheUsableScreenBarIgnoresKeysAndClicksDragsAndClosesOnItsGlyph) {
@@ -471,7 +469,6 @@ TEST_F(SaverRun, GroupPolicyAloneLocksTheSaverWhichThenCoversTheUsableScreenAndE
     EXPECT_TRUE(CoversAllScreens());
     PressKey(VK_F1);
     EXPECT_TRUE(EndsWithin(5000)) << "no setup dialog on the unlocked desktop";
-    EXPECT_EQ(Read(L"UsableScreen"), L"True");
 }
 
 TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrItsBoxes) {

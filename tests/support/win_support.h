@@ -296,26 +296,28 @@ inline bool Answers(HWND wnd, std::size_t rounds = 2) {
     return true;
 }
 
-// Sends the input and returns once the window it went to has handled it: a
-// key goes to the foreground window, a mouse event to the window under the
-// pointer. A key down may bring a character message too.
-inline void SendAll(std::vector<INPUT> inputs) {
+// Sends the input and, unless told not to wait, returns once the window it
+// went to has handled it: a key goes to the foreground window, a mouse event
+// to the window under the pointer. A key down may bring a character message too.
+inline void SendAll(std::vector<INPUT> inputs, bool wait = true) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     POINT at{};
     GetCursorPos(&at);
     bool mouse = inputs.front().type == INPUT_MOUSE;
-    Answers(mouse ? WindowFromPoint(at) : GetForegroundWindow(), 2 * inputs.size() + 1);
+    if (wait) {
+        Answers(mouse ? WindowFromPoint(at) : GetForegroundWindow(), 2 * inputs.size() + 1);
+    }
 }
 
 // Presses the keys in order and lets them go in reverse: {VK_CONTROL, VK_DOWN}.
-inline void PressKeys(std::initializer_list<WORD> keys) {
+inline void PressKeys(std::initializer_list<WORD> keys, bool wait = true) {
     std::vector<INPUT> in(keys.size() * 2, INPUT{INPUT_KEYBOARD});
     std::size_t i = 0;
     for (WORD key : keys) {
         in[i++].ki.wVk = key;
         in[in.size() - i].ki = {key, 0, KEYEVENTF_KEYUP};
     }
-    SendAll(in);
+    SendAll(in, wait);
 }
 inline void PressKey(WORD key) {
     PressKeys({key});
