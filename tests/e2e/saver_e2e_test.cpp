@@ -334,12 +334,11 @@ TEST_F(SaverRun, TheAboutBoxBesideTheUsableScreenHasNoHintAndItsLinksStartNothin
         HWND box = AboutBox(Middle(OnScreen(Bar())));
         EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBLABOUT))[0], L'\r') << "no hint";
         RECT mail = OnScreen(GetDlgItem(box, IDC_LBLMAILTO));
+        auto blue = [&] { return ScreenCapture(mail).Count(mail, Blue); };
         int plain = 0;
-        EXPECT_TRUE(
-            WaitUntil([&] { return (plain = ScreenCapture().Count(mail, Blue)) > 10; }, 2000));
+        EXPECT_TRUE(WaitUntil([&] { return (plain = blue()) > 10; }, 2000));
         SendAll({MouseInput(MOUSEEVENTF_MOVE, Middle(mail))});
-        EXPECT_TRUE(WaitUntil([&] { return ScreenCapture().Count(mail, Blue) > plain + 10; }, 2000))
-            << "underlined";
+        EXPECT_TRUE(WaitUntil([&] { return blue() > plain + 10; }, 2000)) << "underlined";
         ClickAt(Middle(mail));
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000)) << locked;
     }
