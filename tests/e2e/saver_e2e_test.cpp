@@ -64,7 +64,8 @@ class SaverRun : public ::testing::Test {
     // until it has painted.
     void Start() {
         saver_.emplace(L"/S");
-        ASSERT_TRUE(WaitUntil([&] { return Bar() != nullptr; }, 30000));
+        ASSERT_TRUE(
+            WaitUntil([&] { return Bar() != nullptr; }, 60000)); // a busy machine starts slowly
         ASSERT_TRUE(Cover() ? KeepsRunning() : Answers(Bar()));
     }
     bool EndsWithin(DWORD timeoutMs) { return saver_->WaitForExit(timeoutMs); }
