@@ -125,7 +125,10 @@ SectionValues RegistryStore::ValuesOf(std::wstring_view section) {
         DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
         LONG result = RegEnumValueW(hkey.Get(), index, name.data(), &nameLength, nullptr, &type,
                                     reinterpret_cast<BYTE*>(data.data()), &bytes);
-        if (result == ERROR_NO_MORE_ITEMS) {
+        // A value grown since the section was sized reads as an empty one;
+        // any other error (the section deleted meanwhile by another program)
+        // would come back at every index, so the reading ends there.
+        if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) {
             break;
         }
         bool text = result == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ) &&
