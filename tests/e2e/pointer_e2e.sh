@@ -38,8 +38,7 @@ moved() { local before=$corner && band && [ "$corner" != "$before" ]; }
 # each pass of its loop first takes the input that has come. One that has
 # ended moves no bar; one that must end is given 10 s.
 check() {
-    [ "$2" = on ] && band
-    [ "$2" = on ] && within 10 moved && within 10 moved && running && return
+    [ "$2" = on ] && { band; within 10 moved && within 10 moved && running; } && return
     [ "$2" = off ] && within 10 not running && return
     fail "$1"
 }
