@@ -21,8 +21,6 @@ int wmain(int argc, wchar_t** argv) {
     font.lfHeight = std::wcstol(argv[1], nullptr, 10);
     font.lfWidth = 0;
     wcsncpy_s(font.lfFaceName, argv[2], _TRUNCATE);
-    return SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics,
-                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
-               ? 0
-               : 1;
+    UINT flags = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
+    return SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, flags) ? 0 : 1;
 }

@@ -13,7 +13,6 @@
 
 #include <shlobj.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -65,28 +64,24 @@ class TempFolder {
     std::wstring path_;
 };
 
-// A mono 16-bit tone as a WAV file's bytes.
+// A silent mono 16-bit WAV file's bytes: MCI plays it for its length all the same.
 inline std::string WavBytes(double seconds) {
     constexpr std::uint32_t kRate = 8000;
-    auto samples = static_cast<std::uint32_t>(seconds * kRate);
-    std::string out;
+    auto bytes = static_cast<std::uint32_t>(seconds * kRate) * 2;
+    std::string out = "RIFF";
     // Windows runs little-endian, as the format wants.
-    auto put = [&](std::uint32_t value, int bytes) {
-        out.append(reinterpret_cast<const char*>(&value), bytes);
+    auto put = [&](std::uint32_t value, int size) {
+        out.append(reinterpret_cast<const char*>(&value), size);
     };
-    out += "RIFF";
-    put(36 + samples * 2, 4);
+    put(36 + bytes, 4);
     out += "WAVEfmt ";
-    for (auto [value, bytes] :
+    for (auto [value, size] :
          {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {kRate, 4}, {kRate * 2, 4}, {2u, 2}, {16u, 2}}) {
-        put(value, bytes); // PCM, mono, 16 bits
+        put(value, size); // PCM, mono, 16 bits
     }
     out += "data";
-    put(samples * 2, 4);
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        put(static_cast<std::uint16_t>(8000 * std::sin(i * 0.3455)), 2);
-    }
-    return out;
+    put(bytes, 4);
+    return out.append(bytes, '\0');
 }
 
 // The program's own registry key, emptied before and after use.
