@@ -115,11 +115,11 @@ void SetupSession::RunDialogLoop() {
     HWND dialog = fsetup.Handle();
     for (;;) {
         PumpMessages(dialog);
-        if (!p.Opt.Mute && !fsetup.Ended()) {
-            UpdateMusic(music_, mci_, dialog, kSetupAlias, fsetup);
-        }
         if (fsetup.Ended()) {
             return;
+        }
+        if (!p.Opt.Mute) {
+            UpdateMusic(music_, mci_, dialog, kSetupAlias, fsetup);
         }
         WaitForMessage(kPassMs);
     }

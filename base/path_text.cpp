@@ -40,6 +40,14 @@ std::optional<std::wstring> FolderQueryPath(const std::wstring& path) {
     return StripQuotes(path);
 }
 
+std::wstring InFolder(std::wstring_view folder, std::wstring_view name) {
+    std::wstring path(folder);
+    if (!path.empty() && path.back() != L'\\') {
+        path += L'\\';
+    }
+    return path.append(name);
+}
+
 std::wstring TitleOfPath(const std::wstring& path,
                          const std::function<bool(const std::wstring&)>& isFolder) {
     std::wstring name = path;

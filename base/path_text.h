@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace brelvix {
 
@@ -20,6 +21,9 @@ std::optional<std::wstring> FileQueryPath(const std::wstring& path);
 // The path a folder query looks up: nothing for a blank path; the quotes
 // stripped (a trailing backslash stays).
 std::optional<std::wstring> FolderQueryPath(const std::wstring& path);
+
+// The name inside the folder, with one backslash between them.
+std::wstring InFolder(std::wstring_view folder, std::wstring_view name);
 
 // The file name without folder and without its last extension; empty when
 // the path holds a backslash and names an existing folder.

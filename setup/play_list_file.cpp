@@ -1,5 +1,7 @@
 #include "setup/play_list_file.h"
 
+#include "base/path_text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cwctype>
@@ -200,11 +202,7 @@ std::wstring ResolveEntry(std::wstring_view entry, std::wstring_view folder) {
         }
         return std::wstring(folder.substr(0, root)) + path;
     }
-    std::wstring base(folder);
-    if (!base.empty() && base.back() != L'\\') {
-        base += L'\\';
-    }
-    return base + path;
+    return InFolder(folder, path);
 }
 
 } // namespace brelvix

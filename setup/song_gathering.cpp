@@ -12,10 +12,6 @@ namespace {
 // does not reveal ends here.
 constexpr int kMaxDepth = 64;
 
-std::wstring Joined(const std::wstring& folder, const std::wstring& name) {
-    return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L'\\' + name;
-}
-
 std::wstring FolderOf(const std::wstring& path) {
     std::size_t slash = path.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
@@ -111,12 +107,12 @@ bool SongGatherer::GatherFolder(const std::wstring& folder, int depth) {
         (item.folder ? folders : files).push_back(std::move(item.name));
     }
     for (const auto& name : Sorted(std::move(files))) {
-        if (!GatherFile(Joined(folder, name), false, depth)) {
+        if (!GatherFile(InFolder(folder, name), false, depth)) {
             return false;
         }
     }
     for (const auto& name : Sorted(std::move(folders))) {
-        if (!GatherFolder(Joined(folder, name), depth + 1)) {
+        if (!GatherFolder(InFolder(folder, name), depth + 1)) {
             return false;
         }
     }

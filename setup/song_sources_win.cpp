@@ -1,5 +1,6 @@
 #include "setup/song_sources_win.h"
 
+#include "base/path_text.h"
 #include "setup/play_list_file.h"
 #include "winutil/com_win.h"
 #include "winutil/file_helpers_win.h"
@@ -35,7 +36,7 @@ std::wstring AnsiText(std::string_view bytes) {
 std::vector<SongSources::Item> SystemSongSources::List(const std::wstring& folder) {
     std::vector<Item> items;
     WIN32_FIND_DATAW data{};
-    FindHandle find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &data,
+    FindHandle find(FindFirstFileExW(InFolder(folder, L"*").c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) {
         return items; // unreadable or gone: nothing in it to add
