@@ -14,11 +14,8 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 std::wstring Latin1(std::string_view bytes) {
-    std::wstring text;
-    for (char c : bytes) {
-        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
-    }
-    return text;
+    auto first = reinterpret_cast<const unsigned char*>(bytes.data());
+    return {first, first + bytes.size()};
 }
 
 TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
