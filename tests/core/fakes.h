@@ -35,10 +35,9 @@ class MemoryStore : public SettingsStore {
         writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
                          std::wstring(value));
     }
+    // The portable code deletes whole sections only.
     void DeleteKey(std::wstring_view section, std::wstring_view key) override {
-        if (!Frozen() && values.erase(Key(section, key))) {
-            writes.push_back(L"delete " + std::wstring(key));
-        }
+        values.erase(Key(section, key));
     }
     void DeleteSection(std::wstring_view section) override {
         if (Frozen()) {

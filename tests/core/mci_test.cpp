@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace brelvix {
 namespace {
 
@@ -118,17 +120,14 @@ TEST_F(MciPlayerTest, ErrorTextsAndNotices) {
 // A notice taken before a song starts belongs to an earlier song: opening,
 // playing (which first drops what is queued) and closing all forget it.
 TEST_F(MciPlayerTest, NoNoticeOutlivesItsSong) {
-    for (int step = 0; step < 3; ++step) {
+    const std::function<void()> steps[] = {[&] { player.OpenSong(L"C:\\a.wav", L"frmSS"); },
+                                           [&] { player.PlaySong(7, L"frmSS"); },
+                                           [&] { player.CloseSong(L"frmSS"); }};
+    for (const auto& step : steps) {
         OnMciNotify(state, 1);
         OnMciNotify(state, 8);
-        if (step == 0) {
-            player.OpenSong(L"C:\\a.wav", L"frmSS");
-        } else if (step == 1) {
-            player.PlaySong(7, L"frmSS");
-        } else {
-            player.CloseSong(L"frmSS");
-        }
-        EXPECT_FALSE(state.SongEnded || state.SongFailed) << step;
+        step();
+        EXPECT_FALSE(state.SongEnded || state.SongFailed) << sender.commands.back();
     }
     EXPECT_EQ(sender.commands[3], L"(drop notices)");
     EXPECT_EQ(sender.windows[3], 7u);

@@ -76,16 +76,10 @@ class UpdateMusicTest : public ::testing::Test {
         sender.answers[L"status frmSS length"] = {0, L"120000"};
         sender.answers[L"status frmSS position"] = {0, L"30000"};
     }
-    void Pass(const std::wstring& alias = L"frmSS") {
-        MusicPass pass{music,
-                       mci,
-                       files,
-                       store,
-                       false,
-                       bar,
-                       [this](bool busy) { log.push_back(busy ? L"hourglass" : L"arrow"); },
-                       [this] { return nowMs; }};
-        UpdateMusic(pass, kWindow, alias);
+    void Pass() {
+        auto cursor = [this](bool busy) { log.push_back(busy ? L"hourglass" : L"arrow"); };
+        MusicPass pass{music, mci, files, store, false, bar, cursor, [this] { return nowMs; }};
+        UpdateMusic(pass, kWindow, L"frmSS");
     }
     // The commands that open a song: what it starts with, and its play.
     std::size_t Opened(const std::wstring& path) const {

@@ -14,22 +14,20 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 std::wstring Latin1(std::string_view bytes) {
-    std::wstring text;
-    for (char c : bytes) {
-        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
-    }
-    return text;
+    auto first = reinterpret_cast<const unsigned char*>(bytes.data());
+    return {first, first + bytes.size()};
 }
 
 TEST(PlayListFile, TextIsUtf8ForM3u8OrAMarkAndAnsiOtherwise) {
+    using F = PlayListFormat;
+    // clang-format off
     const std::tuple<const char*, std::string, PlayListFormat, std::wstring> cases[] = {
-        {"m3u8 without mark", "\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
-        {"m3u8 with mark", "\xEF\xBB\xBF\xC3\xA0.mp3", PlayListFormat::M3u8, L"\u00e0.mp3"},
-        {"m3u in ANSI", "\xE0.mp3", PlayListFormat::M3u, L"\u00e0.mp3"},
-        {"m3u with a mark is UTF-8", "\xEF\xBB\xBF\xD0\x9F.mp3", PlayListFormat::M3u,
-         L"\u041f.mp3"},
-        {"pls in ANSI", "\xC3\xA0", PlayListFormat::Pls, L"\u00c3\u00a0"},
-    };
+        {"m3u8 without mark", "\xC3\xA0.mp3", F::M3u8, L"\u00e0.mp3"},
+        {"m3u8 with mark", "\xEF\xBB\xBF\xC3\xA0.mp3", F::M3u8, L"\u00e0.mp3"},
+        {"m3u in ANSI", "\xE0.mp3", F::M3u, L"\u00e0.mp3"},
+        {"m3u with a mark is UTF-8", "\xEF\xBB\xBF\xD0\x9F.mp3", F::M3u, L"\u041f.mp3"},
+        {"pls in ANSI", "\xC3\xA0", F::Pls, L"\u00c3\u00a0"}};
+    // clang-format on
     for (const auto& [name, bytes, format, text] : cases) {
         EXPECT_EQ(PlayListText(bytes, format, Latin1), text) << name;
     }
@@ -54,27 +52,16 @@ TEST(PlayListFile, Utf8DecodingReplacesWhatIsNoCharacter) {
 }
 
 TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
+    using F = PlayListFormat;
+    // clang-format off
     const std::tuple<const char*, std::wstring, PlayListFormat, Lines> cases[] = {
-        {"m3u, CRLF",
-         L"#EXTM3U\r\n#EXTINF:12,A - B\r\na.mp3\r\n\r\n  b.mp3 \r\n",
-         PlayListFormat::M3u,
-         {L"a.mp3", L"b.mp3"}},
-        {"m3u8, LF, comment, no last end",
-         L"# mine\na.mp3\n\n\t\nc d.wav",
-         PlayListFormat::M3u8,
-         {L"a.mp3", L"c d.wav"}},
-        {"lone CRs", L"a.mp3\rb.mp3\r", PlayListFormat::M3u, {L"a.mp3", L"b.mp3"}},
-        {"pls in the order of its numbers",
-         L"[playlist]\r\nFile9=b.mp3\r\nTitle2=B\r\nfile123456789=c.mp3\r\nFile1= "
-         L"a.mp3\r\nNumberOfEntries=3\r\n",
-         PlayListFormat::Pls,
-         {L"a.mp3", L"b.mp3", L"c.mp3"}},
-        {"pls keys that are not entries",
-         L"File=x\nFilex=y\nFile-1=z\nFile3=\nLength1=9\nFile99999999999=w",
-         PlayListFormat::Pls,
-         {}},
-        {"empty", L"", PlayListFormat::M3u, {}},
-    };
+        {"m3u, CRLF", L"#EXTM3U\r\n#EXTINF:12,A - B\r\na.mp3\r\n\r\n  b.mp3 \r\n", F::M3u, {L"a.mp3", L"b.mp3"}},
+        {"m3u8, LF, comment, no last end", L"# mine\na.mp3\n\n\t\nc d.wav", F::M3u8, {L"a.mp3", L"c d.wav"}},
+        {"lone CRs", L"a.mp3\rb.mp3\r", F::M3u, {L"a.mp3", L"b.mp3"}},
+        {"pls in the order of its numbers", L"[playlist]\r\nFile9=b.mp3\r\nTitle2=B\r\nfile123456789=c.mp3\r\nFile1= a.mp3\r\nNumberOfEntries=3\r\n", F::Pls, {L"a.mp3", L"b.mp3", L"c.mp3"}},
+        {"pls keys that are not entries", L"File=x\nFilex=y\nFile-1=z\nFile3=\nLength1=9\nFile99999999999=w", F::Pls, {}},
+        {"empty", L"", F::M3u, {}}};
+    // clang-format on
     for (const auto& [name, text, format, entries] : cases) {
         EXPECT_EQ(PlayListEntries(text, format), entries) << name;
     }
