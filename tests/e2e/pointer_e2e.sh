@@ -23,7 +23,8 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 fail() { echo "FAILED: $1" && exit 1; }
-dialog() { xdotool search --onlyvisible --name '^Brelvix$' >/dev/null 2>&1; }
+# The setup dialog has the keyboard: a key that comes before is lost.
+dialog() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Brelvix ]; }
 # Where the wandering status bar's navy title band starts, 4 pixels into the
 # bar, as "x y"; fails while no bar shows.
 band() {
