@@ -135,7 +135,7 @@ struct MailHandler {
     std::wstring file = folder.File(L"mailto.txt");
 };
 
-// A white window: content that a monitor's desktop shows.
+// A white window: content that a monitor's desktop shows, or another program.
 struct Patch {
     explicit Patch(const RECT& r)
         : wnd(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, r.left,
@@ -426,18 +426,15 @@ TEST_F(SaverRun, ALockingSaverEndsWhenAnotherProgramTakesTheForegroundFromItOrIt
         }
         ASSERT_TRUE(WaitUntil([&] { return shown && GetForegroundWindow() == shown; }, 5000))
             << "the saver holds the foreground, up " << names[up];
-        // As a program that a hot key starts would.
-        HWND other = CreateWindowExW(0, L"Static", L"Taker", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
-                                     40, 300, 200, nullptr, nullptr, nullptr, nullptr);
-        SetForegroundWindow(other);
-        EXPECT_EQ(GetForegroundWindow(), other) << names[up];
+        Patch other({40, 40, 340, 240}); // as a program that a hot key starts would
+        SetForegroundWindow(other.wnd);
+        EXPECT_EQ(GetForegroundWindow(), other.wnd) << names[up];
         // The saver has been told once its thread has come round; unlocked it
         // then runs two passes more.
         bool unlocked = *locked == L'0';
         EXPECT_TRUE(unlocked ? KeepsRunning() : EndsWithin(5000))
             << "locked " << locked << ", up " << names[up];
         EXPECT_EQ(IsWindow(shown) != FALSE, unlocked) << names[up];
-        DestroyWindow(other);
     }
 }
 
