@@ -36,9 +36,7 @@ class MemoryStore : public SettingsStore {
                          std::wstring(value));
     }
     // The portable code deletes whole sections only.
-    void DeleteKey(std::wstring_view section, std::wstring_view key) override {
-        values.erase(Key(section, key));
-    }
+    void DeleteKey(std::wstring_view, std::wstring_view) override {}
     void DeleteSection(std::wstring_view section) override {
         if (Frozen()) {
             return;
@@ -84,21 +82,18 @@ class MemoryStore : public SettingsStore {
     bool Frozen() const { return writes.size() >= writeLimit; }
 };
 
+// A command sent with a window for its notice reads " @window" at its end.
 class RecordingSender : public MciSender {
   public:
-    struct Answer {
-        std::uint32_t code = 0;
-        std::wstring reply;
-    };
     std::uint32_t Send(const std::wstring& command, std::wstring* reply,
                        std::uintptr_t notifyWindow) override {
-        commands.push_back(command);
-        windows.push_back(notifyWindow);
-        Answer answer = answers.count(command) ? answers[command] : Answer{};
+        commands.push_back(notifyWindow ? command + L" @" + std::to_wstring(notifyWindow)
+                                        : command);
+        auto [code, text] = answers[command];
         if (reply) {
-            *reply = answer.reply;
+            *reply = text;
         }
-        return answer.code;
+        return code;
     }
     bool ErrorText(std::uint32_t code, std::wstring& text) override {
         bool known = errorTexts.count(code) != 0;
@@ -106,18 +101,16 @@ class RecordingSender : public MciSender {
         return known;
     }
     void DropNotices(std::uintptr_t window) override {
-        commands.push_back(L"(drop notices)");
-        windows.push_back(window);
+        commands.push_back(L"(drop notices @" + std::to_wstring(window) + L")");
     }
 
-    std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""
+    // By whole command line: the code and the reply; else 0 and "".
+    std::map<std::wstring, std::pair<std::uint32_t, std::wstring>> answers;
     std::map<std::uint32_t, std::wstring> errorTexts;
     Lines commands;
-    std::vector<std::uintptr_t> windows;
 };
 
-// What the views are told, as lines of one log. The setup view looks at
-// ignoreListClick while it selects a row.
+// What the views are told, as lines of one log.
 struct RecordingBar : SongView {
     explicit RecordingBar(Lines& into) : log(into) {}
     void SongChanging() override { log.push_back(L"bar changing"); }

@@ -129,9 +129,8 @@ TEST_F(MciPlayerTest, NoNoticeOutlivesItsSong) {
         step();
         EXPECT_FALSE(state.SongEnded || state.SongFailed) << sender.commands.back();
     }
-    EXPECT_EQ(sender.commands[3], L"(drop notices)");
-    EXPECT_EQ(sender.windows[3], 7u);
-    EXPECT_EQ(sender.commands[4], L"play frmSS notify");
+    EXPECT_EQ(sender.commands[3], L"(drop notices @7)");
+    EXPECT_EQ(sender.commands[4], L"play frmSS notify @7");
     EXPECT_EQ(state.OpenAlias, L"");
 }
 
