@@ -122,7 +122,7 @@ TEST_F(MciPlayerTest, NoNoticeOutlivesItsSong) {
     }
     EXPECT_EQ(sender.commands[3], L"(drop notices @7)");
     EXPECT_EQ(sender.commands[4], L"play frmSS notify @7");
-    EXPECT_EQ(state.OpenAlias, L"");
+    EXPECT_EQ(std::pair(state.MciIsOpen, state.OpenAlias), std::pair(false, std::wstring()));
 }
 
 class LoadPlayListTest : public ::testing::Test {

@@ -44,10 +44,10 @@ TEST(Twips, PixelSizesRoundHalfToEvenAndPixelsAreTruncated) {
     for (const auto& [dpi, twips] : densities) {
         EXPECT_EQ(TwipsPerPixel(dpi), twips) << dpi;
     }
-    // 437.5: the part pixel is lost; 29.5 rounds to 30 first.
-    EXPECT_EQ(std::tuple(TwipsToPixels(5250, 15), TwipsToPixels(5250, 12), TwipsToPixels(29.5, 15),
+    // 437.5: the part pixel is lost; 29.5 rounds to 30 first, even at a twip a pixel.
+    EXPECT_EQ(std::tuple(TwipsToPixels(5250, 15), TwipsToPixels(5250, 12), TwipsToPixels(29.5, 1),
                          TwipsToPixels(100, 0)),
-              std::tuple(350, 437, 2, 0));
+              std::tuple(350, 437, 30, 0));
 }
 
 TEST(PathText, QuotesBackslashesAndTitles) {
