@@ -20,18 +20,20 @@ namespace brelvix::testing {
 
 using Lines = std::vector<std::wstring>;
 
+// Registry names ignore case; so does this store, which keeps them lower-cased.
 class MemoryStore : public SettingsStore {
   public:
     std::wstring Read(std::wstring_view section, std::wstring_view key,
                       std::wstring_view fallback) override {
-        auto it = values.find(Key(section, key));
-        return it == values.end() ? std::wstring(fallback) : it->second;
+        SectionValues& keys = sections[ToLowerText(section)];
+        auto it = keys.find(ToLowerText(key));
+        return it == keys.end() ? std::wstring(fallback) : it->second;
     }
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
         if (Frozen()) {
             return;
         }
-        values[Key(section, key)] = std::wstring(value);
+        Set(section, key, value);
         writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
                          std::wstring(value));
     }
@@ -41,25 +43,14 @@ class MemoryStore : public SettingsStore {
         if (Frozen()) {
             return;
         }
-        std::wstring prefix = Key(section, L"");
-        for (auto it = values.lower_bound(prefix);
-             it != values.end() && it->first.rfind(prefix, 0) == 0;) {
-            it = values.erase(it);
-        }
+        sections.erase(ToLowerText(section));
         writes.push_back(L"delete section " + std::wstring(section));
     }
     SectionValues ValuesOf(std::wstring_view section) override {
-        SectionValues found;
-        std::wstring prefix = Key(section, L"");
-        for (const auto& [key, value] : values) {
-            if (key.rfind(prefix, 0) == 0) {
-                found[key.substr(prefix.size())] = value;
-            }
-        }
-        return found;
+        return sections[ToLowerText(section)];
     }
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-        values[Key(section, key)] = std::wstring(value);
+        sections[ToLowerText(section)][ToLowerText(key)] = std::wstring(value);
     }
     // A play-list as a finished save leaves it.
     void SetList(const Lines& paths) {
@@ -68,12 +59,8 @@ class MemoryStore : public SettingsStore {
         }
         Set(kSectionSetting, kKeyLocalFileCount, std::to_wstring(paths.size()));
     }
-    // Registry names ignore case; so does this store.
-    static std::wstring Key(std::wstring_view section, std::wstring_view key) {
-        return ToLowerText(section) + L"/" + ToLowerText(key);
-    }
 
-    std::map<std::wstring, std::wstring> values;
+    std::map<std::wstring, SectionValues> sections;
     Lines writes;
     // Changes past this many stop, as if the process had been killed.
     std::size_t writeLimit = SIZE_MAX;

@@ -38,10 +38,8 @@ TEST(SessionGeometry, CentredStartRandomStepsAndBounces) {
     axis.Advance(45);
     EXPECT_EQ(std::pair(axis.position, axis.direction), std::pair(0, 1));
     BounceAxis tooBig{CentredOffset(300, 1515), 300 - 1515, 1};
-    for (int i = 0; i < 3; ++i) {
-        tooBig.Advance(45);
-        EXPECT_EQ(tooBig.position, 0);
-    }
+    tooBig.Advance(45);
+    EXPECT_EQ(tooBig.position, 0);
     EXPECT_EQ(std::tuple(InClockCorner(3000, 600, 3000, 600), InClockCorner(3001, 0, 3000, 600),
                          InClockCorner(0, 601, 3000, 600)),
               std::tuple(true, false, false));

@@ -36,9 +36,7 @@ TEST(DecideSecureSaver, PolicyFirstThenTheSystemThenTheUser) {
         {L"2", kSilent, L"1", true}, {L" 1", kSilent, L"0", false}, {L"10", kNo, L"1", false},
     };
     for (const auto& [policy, system, user, secure] : cases) {
-        EXPECT_EQ(DecideSecureSaver({policy, system, user}), secure)
-            << "[" << policy << "] " << (system ? *system ? "yes" : "no" : "silent") << " [" << user
-            << "]";
+        EXPECT_EQ(DecideSecureSaver({policy, system, user}), secure) << policy << "/" << user;
     }
 }
 
@@ -114,11 +112,8 @@ TEST(SaveOptions, ALoadAfterASaveStoppedAnywhereReadsTheOldListOrTheNewOne) {
                 << "stopped after " << limit << " and " << restoreLimit << " writes";
             EXPECT_EQ(Loaded(store), loaded) << limit;
             if (finished) {
-                SectionValues expected;
-                for (std::size_t n = 1; n <= updated.size(); ++n) {
-                    expected[L"localfile" + std::to_wstring(n)] = updated[n - 1];
-                }
-                EXPECT_EQ(store.ValuesOf(kSectionFileList), expected);
+                EXPECT_EQ(loaded, updated);
+                EXPECT_EQ(store.ValuesOf(kSectionFileList).size(), updated.size());
                 EXPECT_TRUE(store.ValuesOf(kSectionFileBackup).empty());
                 break;
             }
