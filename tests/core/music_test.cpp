@@ -33,8 +33,8 @@ TEST(MciCommands, RepliesReadAsRoundedSecondsMinutesAndPercent) {
 // edge in twips: a length read too short holds the knob at the groove's end.
 TEST(MciCommands, PositionsMoveTheKnobAlongTheGrooveOnly) {
     const std::tuple<long, long, int, int> cases[] = {
-        {120, 120, 100, 4920}, {1, 8, 12, 1435},  {3, 8, 38, 2465},    {2, 3, 67, 3613},
-        {5, 0, 0, 960},        {1, 100, 1, 1000}, {33, 100, 33, 2267}, {121, 120, 100, 4920}};
+        {1, 1, 100, 4920}, {1, 8, 12, 1435},  {3, 8, 38, 2465},    {2, 3, 67, 3613},
+        {5, 0, 0, 960},    {1, 100, 1, 1000}, {33, 100, 33, 2267}, {121, 120, 100, 4920}};
     for (const auto& [position, length, percent, knob] : cases) {
         EXPECT_EQ(Percentage(position, length), percent) << position << "/" << length;
         EXPECT_EQ(KnobLeftTwips(percent), knob) << percent;

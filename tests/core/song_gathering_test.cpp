@@ -147,8 +147,14 @@ TEST(SongGathering, AFolderGivesItsSongsFirstThenItsSubfolders) {
     TreeSources tree({L"M\\", L"M\\.mp3", L"M\\b\\", L"M\\b\\b1.mp3", L"M\\a\\", L"M\\a\\x\\",
                       L"M\\a\\x\\x1.mid", L"M\\a\\a1.WAV", L"M\\z.mp3", L"M\\cover.jpg",
                       L"M\\y.Mp3", L"M\\empty\\"});
+    std::wstring deep = L"M"; // 40 folders down: far from any real library, yet walked
+    for (int level = 1; level <= 40; ++level) {
+        deep += L"\\c";
+        tree.entries.insert(deep + L"\\");
+    }
+    tree.entries.insert(deep + L"\\deep.mp3");
     Gathered got = Gather(tree, {L"M"});
-    EXPECT_EQ(got.titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1"}));
+    EXPECT_EQ(got.titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1", L"deep"}));
     EXPECT_EQ(got.counts.skipped, 1) << "\".mp3\" names no song; covers and notes are no mistakes";
 }
 
