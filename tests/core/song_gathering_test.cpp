@@ -60,8 +60,7 @@ TEST(PlayListFile, EntriesSkipCommentsAndBlankLinesInAnyLineEnd) {
         {"pls in the order of its numbers",
          L"[playlist]\r\nFile9=b.mp3\r\nTitle2=B\r\nfile123456789=c.mp3\r\nFile1= a.mp3\r\nNumberOfEntries=3\r\n",
          F::Pls, {L"a.mp3", L"b.mp3", L"c.mp3"}},
-        {"pls keys that are not entries", L"File=x\nFilex=y\nFile-1=z\nFile3=\nFile99999999999=w", F::Pls, {}},
-        {"empty", L"", F::M3u, {}}};
+        {"pls keys that are not entries", L"File=x\nFilex=y\nFile-1=z\nFile3=\nFile99999999999=w", F::Pls, {}}};
     // clang-format on
     for (const auto& [name, text, format, entries] : cases) {
         EXPECT_EQ(PlayListEntries(text, format), entries) << name;
@@ -92,11 +91,10 @@ class TreeSources : public SongSources {
     explicit TreeSources(Lines paths) {
         for (auto& path : paths) {
             std::size_t arrow = path.find(L"->");
+            entries.insert(path.substr(0, arrow));
             if (arrow != std::wstring::npos) {
                 links[path.substr(0, arrow)] = path.substr(arrow + 2);
-                path = path.substr(0, arrow);
             }
-            entries.insert(path);
         }
     }
     std::vector<Item> List(const std::wstring& folder) override {
@@ -114,9 +112,7 @@ class TreeSources : public SongSources {
     }
     bool IsFolder(const std::wstring& path) override { return entries.count(path + L"\\") > 0; }
     bool IsFile(const std::wstring& path) override { return entries.count(path) > 0; }
-    std::wstring ShortcutTarget(const std::wstring& path) override {
-        return links.count(path) ? links[path] : L"";
-    }
+    std::wstring ShortcutTarget(const std::wstring& path) override { return links[path]; }
     std::optional<std::wstring> PlayListText(const std::wstring& path) override {
         return texts.count(path) ? std::optional(texts[path]) : std::nullopt;
     }
