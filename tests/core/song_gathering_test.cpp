@@ -123,12 +123,9 @@ class TreeSources : public SongSources {
     std::map<std::wstring, std::wstring> links, texts;
 };
 
-struct Gathered {
-    Lines titles;
-    GatherCounts counts;
-};
-
-Gathered Gather(TreeSources& tree, const Lines& chosen, SongCollection list = {}) {
+// The titles added, and the one message that tells what happened.
+std::pair<Lines, std::wstring> Gather(TreeSources& tree, const Lines& chosen,
+                                      SongCollection list = {}) {
     SongAdder adder(list);
     SongGatherer gatherer(tree, adder);
     for (const auto& path : chosen) {
@@ -136,7 +133,7 @@ Gathered Gather(TreeSources& tree, const Lines& chosen, SongCollection list = {}
             break;
         }
     }
-    return {adder.AddedTitles(), adder.Counts()};
+    return {adder.AddedTitles(), GatherSummary(adder.Counts())};
 }
 
 TEST(SongGathering, AFolderGivesItsSongsFirstThenItsSubfolders) {
@@ -149,19 +146,22 @@ TEST(SongGathering, AFolderGivesItsSongsFirstThenItsSubfolders) {
         tree.entries.insert(deep + L"\\");
     }
     tree.entries.insert(deep + L"\\deep.mp3");
-    Gathered got = Gather(tree, {L"M"});
-    EXPECT_EQ(got.titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1", L"deep"}));
-    EXPECT_EQ(got.counts.skipped, 1) << "\".mp3\" names no song; covers and notes are no mistakes";
+    auto [titles, summary] = Gather(tree, {L"M"});
+    EXPECT_EQ(titles, (Lines{L"y", L"z", L"a1", L"x1", L"b1", L"deep"}));
+    // ".mp3" names no song; covers and notes are no mistakes.
+    EXPECT_EQ(
+        summary,
+        L"6 songs added to the play-list.\r1 was left out: missing, not a song, or a web address.");
 }
 
 TEST(SongGathering, ShortcutsAreFollowedAndALoopIsWalkedOnce) {
     TreeSources tree({L"M\\", L"M\\s.mp3", L"M\\A\\", L"M\\A\\up.lnk->M", L"M\\A\\t.lnk->O\\t.wav",
                       L"O\\", L"O\\t.wav", L"M\\A\\self.lnk->M\\A\\self.lnk", L"M\\A\\gone.lnk"});
-    Gathered got = Gather(tree, {L"M", L"M\\A\\self.lnk", L"M\\A\\gone.lnk"});
-    EXPECT_EQ(got.titles, (Lines{L"s", L"t"}));
+    auto [titles, summary] = Gather(tree, {L"M", L"M\\A\\self.lnk", L"M\\A\\gone.lnk"});
+    EXPECT_EQ(titles, (Lines{L"s", L"t"}));
     // The loop is not walked again; the chosen shortcuts that lead nowhere are left out.
-    EXPECT_EQ(GatherSummary(got.counts), L"2 songs added to the play-list.\r2 were left out: "
-                                         L"missing, not a song, or a web address.");
+    EXPECT_EQ(summary, L"2 songs added to the play-list.\r2 were left out: missing, not a song, or "
+                       L"a web address.");
 }
 
 TEST(SongGathering, APlayListFileAddsWhatItListsAndCountsTheRest) {
@@ -170,11 +170,12 @@ TEST(SongGathering, APlayListFileAddsWhatItListsAndCountsTheRest) {
         L"#EXTM3U\nb.wav\nmissing.mp3\nhttp://x.example/s.mp3\nnotes.txt\na.mp3\na.mp3\n";
     tree.texts[L"L\\junk.m3u"] = L"\x1\x2\xFFFD";
     tree.entries.insert(L"L\\junk.m3u");
-    Gathered got = Gather(tree, {L"L\\list.m3u8", L"L\\junk.m3u", L"L\\notes.txt", L"L\\none.pls"});
-    EXPECT_EQ(got.titles, (Lines{L"b", L"a"}));
-    EXPECT_EQ(got.counts.already, 1);
-    EXPECT_EQ(got.counts.skipped, 6)
-        << "missing, URL, not a song, junk, a chosen text, a lost file";
+    auto [titles, summary] =
+        Gather(tree, {L"L\\list.m3u8", L"L\\junk.m3u", L"L\\notes.txt", L"L\\none.pls"});
+    EXPECT_EQ(titles, (Lines{L"b", L"a"}));
+    // Left out: missing, URL, not a song, junk, a chosen text, a lost file.
+    EXPECT_EQ(summary, L"2 songs added to the play-list.\r1 was in it already.\r6 were left out: "
+                       L"missing, not a song, or a web address.");
 }
 
 TEST(SongGathering, TheListsOwnTitlesAreDuplicatesAndItsLimitEndsTheWalk) {
@@ -186,8 +187,7 @@ TEST(SongGathering, TheListsOwnTitlesAreDuplicatesAndItsLimitEndsTheWalk) {
     }
     tree.push_back(L"M\\a.mp3");
     TreeSources sources(tree);
-    Gathered got = Gather(sources, {L"M", L"M\\a.mp3"}, list);
-    EXPECT_EQ(GatherSummary(got.counts),
+    EXPECT_EQ(Gather(sources, {L"M", L"M\\a.mp3"}, list).second,
               L"32766 songs added to the play-list.\r1 was in it already.\r"
               L"The play-list is full: it holds at most 32767 songs.");
 }
