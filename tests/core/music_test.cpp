@@ -20,9 +20,8 @@ using namespace testing;
 
 TEST(MciCommands, RepliesReadAsRoundedSecondsMinutesAndPercent) {
     const std::tuple<const wchar_t*, long, long> seconds[] = {
-        {L"2500", 1000, 2},   {L"3500", 1000, 4},  {L"59999", 1000, 60},
-        {L"12000", 10, 1200}, {L"499", 1000, 0},   {L"  3000 ms", 1000, 3},
-        {L"abc", 1000, 0},    {L"-5000", 1000, 0}, {L"1e30", 1000, 2147483647}};
+        {L"2500", 1000, 2},   {L"3500", 1000, 4},  {L"  3000 ms", 1000, 3},
+        {L"12000", 10, 1200}, {L"-5000", 1000, 0}, {L"1e30", 1000, 2147483647}};
     for (const auto& [reply, divisor, expected] : seconds) {
         EXPECT_EQ(SecondsFromReply(reply, divisor), expected) << reply;
     }
