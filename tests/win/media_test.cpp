@@ -1,6 +1,6 @@
 // Real songs through the real media control interface, their notices caught
-// by the usable screen's status bar. (The play-list stepping through them is
-// the saver's e2e test.)
+// by the usable screen's status bar. (Songs played to their end one after
+// another and a broken song's message are the saver's e2e test.)
 #include "music/mci_win.h"
 #include "statusbar/status_bar_win.h"
 #include "winutil/file_helpers_win.h"
@@ -23,10 +23,6 @@ class MediaTest : public ::testing::Test {
         fmci.ReceiveNotices(&state);
     }
     void TearDown() override { CloseSong(state, L"fmci"); }
-    long Play() { return mci.PlaySong(reinterpret_cast<std::uintptr_t>(fmci.Handle()), L"fmci"); }
-    bool Notice(const bool& flag) {
-        return WaitUntil([&] { return flag; }, 15000);
-    }
 
     StatusBar fmci;
     MciState state;
@@ -38,7 +34,7 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     std::wstring wav = temp.Write(L"Un tono \u00e0.wav", WavBytes(6.0));
     ASSERT_EQ(mci.OpenSong(GetShortPath(wav), L"fmci"), 0);
     EXPECT_EQ(state.SongLengthText, L"00:06");
-    ASSERT_EQ(Play(), 0);
+    ASSERT_EQ(mci.PlaySong(reinterpret_cast<std::uintptr_t>(fmci.Handle()), L"fmci"), 0);
     SendMessageW(fmci.Handle(), MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 999); // another device's
     EXPECT_FALSE(state.SongEnded);
     int percent = 0;
@@ -51,7 +47,7 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     mci.GetSongPosition(L"fmci", later);
     EXPECT_EQ(later, paused);
     mci.ResumeSong(L"fmci");
-    ASSERT_TRUE(Notice(state.SongEnded));
+    ASSERT_TRUE(WaitUntil([&] { return state.SongEnded; }, 15000));
     EXPECT_FALSE(state.SongAborted);
     // The device stays open at the end of the song until it is closed.
     EXPECT_TRUE(mci.GetSongPosition(L"fmci", percent));
@@ -61,15 +57,13 @@ TEST_F(MediaTest, AWavOpensPlaysPausesAndEndsWithItsNotice) {
     EXPECT_FALSE(mci.GetSongPosition(L"fmci", percent));
 }
 
-TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
+TEST_F(MediaTest, MpThreeAndMidiOpenWithTheirLengthsAnEmptyWavDoesNot) {
     CreateDirectoryW(temp.File(L"Wham!").c_str(), nullptr);
     std::wstring mp3 = temp.File(L"Wham!\\Una canzone \u00e9.mp3");
     ASSERT_TRUE(
         CopyFileW((ProgramFolder() + L"\\fixtures\\tone-2s.mp3").c_str(), mp3.c_str(), FALSE));
     ASSERT_EQ(mci.OpenSong(mp3, L"fmci"), 0); // quoted: the path holds blanks and a "!"
     EXPECT_EQ(state.SongLengthText, L"00:02");
-    ASSERT_EQ(Play(), 0);
-    EXPECT_TRUE(Notice(state.SongEnded));
     CloseSong(state, L"fmci");
     // One note held for 4 s at 120 beats a minute.
     const char midi[] =
@@ -78,21 +72,8 @@ TEST_F(MediaTest, MpThreeAndMidiOpenBadFilesGiveTheirCodesAStopAborts) {
               0);
     EXPECT_EQ(state.SongLengthSecs, 4);
     CloseSong(state, L"fmci");
-
-    const std::pair<std::wstring, long> bad[] = {
-        {temp.File(L"Manca.mp3"), 277},
-        {GetShortPath(temp.Write(L"Vuoto.wav", "")), 296},
-        {GetShortPath(temp.Write(L"Rotto.mp3", std::string(5000, 'Z'))), 277}};
-    for (const auto& [path, code] : bad) {
-        EXPECT_EQ(mci.OpenSong(path, L"fmci"), code) << path;
-        EXPECT_FALSE(state.MciIsOpen);
-    }
-    state.SongEnded = false;
-    ASSERT_EQ(mci.OpenSong(GetShortPath(temp.Write(L"Lungo.wav", WavBytes(10))), L"fmci"), 0);
-    ASSERT_EQ(Play(), 0);
-    mciSendStringW(L"stop fmci", nullptr, 0, nullptr);
-    EXPECT_TRUE(Notice(state.SongAborted));
-    EXPECT_FALSE(state.SongEnded);
+    EXPECT_NE(mci.OpenSong(GetShortPath(temp.Write(L"Vuoto.wav", "")), L"fmci"), 0);
+    EXPECT_FALSE(state.MciIsOpen);
 }
 
 } // namespace

@@ -175,11 +175,19 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
 }
 
 std::vector<bool> g_handShown;
+std::vector<std::wstring> g_textFonts;
 
-// Runs inside the box's own loop: the pointer over a link, the text, the other link.
+// Runs inside the box's own loop: the fonts of the text and of OK, then the
+// pointer over a link, the text, the other link.
 void CALLBACK PointAcrossTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     HWND box = FindWindowW(L"#32770", L"About");
+    for (int id : {IDC_LBLABOUT, IDOK}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(box, id, WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        g_textFonts.push_back(font.lfFaceName + std::to_wstring(font.lfHeight));
+    }
     for (int id : {IDC_LBLMAILTO, IDC_LBLABOUT, IDC_LBLWEB}) {
         RECT at = OnScreen(GetDlgItem(box, id), {3, 3, 0, 0});
         SendAll({MouseInput(MOUSEEVENTF_MOVE, {at.left, at.top})});
@@ -189,10 +197,12 @@ void CALLBACK PointAcrossTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-TEST(AboutBox, TheHandShowsOverTheLinksOnly) {
+TEST(AboutBox, TheTextIsInItsFontAndTheHandShowsOverTheLinksOnly) {
     ProgramStateScope state;
     SetTimer(nullptr, 0, 300, PointAcrossTheBox);
     ShowSetupAbout(nullptr);
+    // 9.75-point Arial at 96 dpi.
+    EXPECT_EQ(g_textFonts, (std::vector<std::wstring>{L"Arial-13", L"Arial-13"}));
     EXPECT_EQ(g_handShown, (std::vector<bool>{true, false, true}));
 }
 
@@ -239,19 +249,30 @@ TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
     DestroyWindow(host);
 }
 
-TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
+// At 13 twips a pixel (about 110 dpi) one twip more moves OK a pixel on.
+TEST(SetupPlayList, ControlsStandOnTheirPixelsADropComesWithOneMessageAndPlaysOnlyUnmuted) {
     ProgramStateScope state;
     FreshProgramStore store;
-    Program().TwipsX = Program().TwipsY = 15;
+    Program().TwipsX = Program().TwipsY = 13;
     TempFolder dropped;
     std::filesystem::create_directory(dropped.File(L"Sub"));
-    for (const wchar_t* name : {L"b.MP3", L"a.wav", L"Sub\\c.mid", L"notes.txt"}) {
+    for (const wchar_t* name : {L"b.WAV", L"a.wav"}) {
+        dropped.Write(name, WavBytes(5));
+    }
+    for (const wchar_t* name : {L"Sub\\c.mid", L"notes.txt"}) {
         dropped.Write(name, "x");
     }
     MusicState music;
     MciState mci;
     SetupDialog fsetup(music, mci);
     ASSERT_TRUE(fsetup.Load());
+    for (const ControlPlace& place : kSetupControls) {
+        RECT at{};
+        GetWindowRect(GetDlgItem(fsetup.Handle(), place.id), &at);
+        MapWindowPoints(nullptr, fsetup.Handle(), reinterpret_cast<POINT*>(&at), 1);
+        EXPECT_EQ(at.left, TwipsToPixels(place.left + (place.inFrame ? kFrameLeft : 0), 13));
+        EXPECT_EQ(at.top, TwipsToPixels(place.top + (place.inFrame ? kFrameTop : 0), 13));
+    }
     EXPECT_TRUE(GetWindowLongPtrW(fsetup.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     std::wstring message;
     // The message box holds the dialog's thread; another thread answers it.
@@ -268,10 +289,16 @@ TEST(SetupDrop, ADropOfAFolderAndFilesIsAddedWithOneMessage) {
     EXPECT_EQ(message, L"3 songs added to the play-list.\r1 was in it already.\r1 was left out: "
                        L"missing, not a song, or a web address.");
     HWND list = GetDlgItem(fsetup.Handle(), kIdList);
-    wchar_t last[8] = {};
-    SendMessageW(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(last));
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
-    EXPECT_STREQ(last, L"c") << "the folder's songs, then its subfolder's";
+    // Rows 0 and 1 are real songs, chosen as a click chooses them.
+    for (bool mute : {true, false}) {
+        Program().Opt.Mute = mute;
+        SendMessageW(list, LB_SETCURSEL, mute ? 0 : 1, 0);
+        SendMessageW(fsetup.Handle(), WM_COMMAND, MAKEWPARAM(kIdList, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        EXPECT_EQ(mci.MciIsOpen, !mute) << "muted, the chosen song stays silent";
+    }
+    CloseSong(mci, kSetupAlias);
     fsetup.Unload();
 }
 
