@@ -20,48 +20,37 @@ namespace brelvix::testing {
 
 using Lines = std::vector<std::wstring>;
 
+// Registry names ignore case; so does this store, which keeps them lower-cased.
 class MemoryStore : public SettingsStore {
   public:
     std::wstring Read(std::wstring_view section, std::wstring_view key,
                       std::wstring_view fallback) override {
-        auto it = values.find(Key(section, key));
-        return it == values.end() ? std::wstring(fallback) : it->second;
+        SectionValues& keys = sections[ToLowerText(section)];
+        auto it = keys.find(ToLowerText(key));
+        return it == keys.end() ? std::wstring(fallback) : it->second;
     }
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
         if (Frozen()) {
             return;
         }
-        values[Key(section, key)] = std::wstring(value);
+        Set(section, key, value);
         writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
                          std::wstring(value));
     }
     // The portable code deletes whole sections only.
-    void DeleteKey(std::wstring_view section, std::wstring_view key) override {
-        values.erase(Key(section, key));
-    }
+    void DeleteKey(std::wstring_view, std::wstring_view) override {}
     void DeleteSection(std::wstring_view section) override {
         if (Frozen()) {
             return;
         }
-        std::wstring prefix = Key(section, L"");
-        for (auto it = values.lower_bound(prefix);
-             it != values.end() && it->first.rfind(prefix, 0) == 0;) {
-            it = values.erase(it);
-        }
+        sections.erase(ToLowerText(section));
         writes.push_back(L"delete section " + std::wstring(section));
     }
     SectionValues ValuesOf(std::wstring_view section) override {
-        SectionValues found;
-        std::wstring prefix = Key(section, L"");
-        for (const auto& [key, value] : values) {
-            if (key.rfind(prefix, 0) == 0) {
-                found[key.substr(prefix.size())] = value;
-            }
-        }
-        return found;
+        return sections[ToLowerText(section)];
     }
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-        values[Key(section, key)] = std::wstring(value);
+        sections[ToLowerText(section)][ToLowerText(key)] = std::wstring(value);
     }
     // A play-list as a finished save leaves it.
     void SetList(const Lines& paths) {
@@ -70,12 +59,8 @@ class MemoryStore : public SettingsStore {
         }
         Set(kSectionSetting, kKeyLocalFileCount, std::to_wstring(paths.size()));
     }
-    // Registry names ignore case; so does this store.
-    static std::wstring Key(std::wstring_view section, std::wstring_view key) {
-        return ToLowerText(section) + L"/" + ToLowerText(key);
-    }
 
-    std::map<std::wstring, std::wstring> values;
+    std::map<std::wstring, SectionValues> sections;
     Lines writes;
     // Changes past this many stop, as if the process had been killed.
     std::size_t writeLimit = SIZE_MAX;
@@ -84,21 +69,18 @@ class MemoryStore : public SettingsStore {
     bool Frozen() const { return writes.size() >= writeLimit; }
 };
 
+// A command sent with a window for its notice reads " @window" at its end.
 class RecordingSender : public MciSender {
   public:
-    struct Answer {
-        std::uint32_t code = 0;
-        std::wstring reply;
-    };
     std::uint32_t Send(const std::wstring& command, std::wstring* reply,
                        std::uintptr_t notifyWindow) override {
-        commands.push_back(command);
-        windows.push_back(notifyWindow);
-        Answer answer = answers.count(command) ? answers[command] : Answer{};
+        commands.push_back(notifyWindow ? command + L" @" + std::to_wstring(notifyWindow)
+                                        : command);
+        auto [code, text] = answers[command];
         if (reply) {
-            *reply = answer.reply;
+            *reply = text;
         }
-        return answer.code;
+        return code;
     }
     bool ErrorText(std::uint32_t code, std::wstring& text) override {
         bool known = errorTexts.count(code) != 0;
@@ -106,18 +88,16 @@ class RecordingSender : public MciSender {
         return known;
     }
     void DropNotices(std::uintptr_t window) override {
-        commands.push_back(L"(drop notices)");
-        windows.push_back(window);
+        commands.push_back(L"(drop notices @" + std::to_wstring(window) + L")");
     }
 
-    std::map<std::wstring, Answer> answers; // by whole command line; else 0 and ""
+    // By whole command line: the code and the reply; else 0 and "".
+    std::map<std::wstring, std::pair<std::uint32_t, std::wstring>> answers;
     std::map<std::uint32_t, std::wstring> errorTexts;
     Lines commands;
-    std::vector<std::uintptr_t> windows;
 };
 
-// What the views are told, as lines of one log. The setup view looks at
-// ignoreListClick while it selects a row.
+// What the views are told, as lines of one log.
 struct RecordingBar : SongView {
     explicit RecordingBar(Lines& into) : log(into) {}
     void SongChanging() override { log.push_back(L"bar changing"); }
