@@ -250,10 +250,27 @@ TEST(SetupMode, ADialogThatCannotBeMadeEndsAtOnceFreesTheHostAndSaysWhy) {
 }
 
 // At 13 twips a pixel (about 110 dpi) one twip more moves OK a pixel on.
-TEST(SetupPlayList, ControlsStandOnTheirPixelsADropComesWithOneMessageAndPlaysOnlyUnmuted) {
+TEST(SetupPlacement, EveryControlStandsOnThePixelItsTwipsGive) {
+    ProgramStateScope state;
+    Program().TwipsX = Program().TwipsY = 13;
+    MusicState music;
+    MciState mci;
+    SetupDialog fsetup(music, mci);
+    ASSERT_TRUE(fsetup.Load());
+    for (const ControlPlace& place : kSetupControls) {
+        RECT at{};
+        GetWindowRect(GetDlgItem(fsetup.Handle(), place.id), &at);
+        MapWindowPoints(nullptr, fsetup.Handle(), reinterpret_cast<POINT*>(&at), 1);
+        EXPECT_EQ(at.left, TwipsToPixels(place.left + (place.inFrame ? kFrameLeft : 0), 13));
+        EXPECT_EQ(at.top, TwipsToPixels(place.top + (place.inFrame ? kFrameTop : 0), 13));
+    }
+    fsetup.Unload();
+}
+
+TEST(SetupPlayList, ADropComesWithOneMessageAndItsSongsPlayOnlyUnmuted) {
     ProgramStateScope state;
     FreshProgramStore store;
-    Program().TwipsX = Program().TwipsY = 13;
+    Program().TwipsX = Program().TwipsY = 15;
     TempFolder dropped;
     std::filesystem::create_directory(dropped.File(L"Sub"));
     for (const wchar_t* name : {L"b.WAV", L"a.wav"}) {
@@ -266,13 +283,6 @@ TEST(SetupPlayList, ControlsStandOnTheirPixelsADropComesWithOneMessageAndPlaysOn
     MciState mci;
     SetupDialog fsetup(music, mci);
     ASSERT_TRUE(fsetup.Load());
-    for (const ControlPlace& place : kSetupControls) {
-        RECT at{};
-        GetWindowRect(GetDlgItem(fsetup.Handle(), place.id), &at);
-        MapWindowPoints(nullptr, fsetup.Handle(), reinterpret_cast<POINT*>(&at), 1);
-        EXPECT_EQ(at.left, TwipsToPixels(place.left + (place.inFrame ? kFrameLeft : 0), 13));
-        EXPECT_EQ(at.top, TwipsToPixels(place.top + (place.inFrame ? kFrameTop : 0), 13));
-    }
     EXPECT_TRUE(GetWindowLongPtrW(fsetup.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     std::wstring message;
     // The message box holds the dialog's thread; another thread answers it.
