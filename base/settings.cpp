@@ -91,12 +91,6 @@ void SettingsStore::WriteValues(std::wstring_view section, const KeyValues& valu
     }
 }
 
-void SettingsStore::DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys) {
-    for (const auto& key : keys) {
-        DeleteKey(section, key);
-    }
-}
-
 int StoredSongCount(SettingsStore& store) {
     double value = NumericValue(store.Read(kSectionSetting, kKeyLocalFileCount, L"0"));
     return static_cast<int>(ClampedWhole(value, 0, kMaxStoredSongs));

@@ -24,13 +24,11 @@ class SettingsStore {
                               std::wstring_view fallback) = 0;
     virtual void Write(std::wstring_view section, std::wstring_view key,
                        std::wstring_view value) = 0;
-    virtual void DeleteKey(std::wstring_view section, std::wstring_view key) = 0;
     // Removes the section and all its keys at once.
     virtual void DeleteSection(std::wstring_view section) = 0;
-    // Many writes or deletions, in order; a store may open the section once
+    // Many writes, in order; a store may open the section once
     // for all of them.
     virtual void WriteValues(std::wstring_view section, const KeyValues& values);
-    virtual void DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys);
     // Every key of the section with its text at once (a long play-list is
     // read in one pass); names lower-cased, since keys ignore case.
     virtual SectionValues ValuesOf(std::wstring_view section) = 0;

@@ -51,18 +51,6 @@ std::wstring RegistryStore::Read(std::wstring_view section, std::wstring_view ke
     return value;
 }
 
-RegKey RegistryStore::OpenForWriting(std::wstring_view section, bool create) const {
-    RegKey hkey;
-    std::wstring path = SectionPath(section);
-    if (create) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        hkey.Out(), nullptr);
-    } else {
-        RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, hkey.Out());
-    }
-    return hkey;
-}
-
 namespace {
 
 void SetText(HKEY hkey, const std::wstring& name, const std::wstring& data) {
@@ -78,26 +66,13 @@ void RegistryStore::Write(std::wstring_view section, std::wstring_view key,
 }
 
 void RegistryStore::WriteValues(std::wstring_view section, const KeyValues& values) {
-    RegKey hkey = OpenForWriting(section, true);
-    if (!hkey) {
+    RegKey hkey;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, hkey.Out(), nullptr) != ERROR_SUCCESS) {
         return;
     }
     for (const auto& [key, value] : values) {
         SetText(hkey.Get(), key, value);
-    }
-}
-
-void RegistryStore::DeleteKey(std::wstring_view section, std::wstring_view key) {
-    DeleteKeys(section, {std::wstring(key)});
-}
-
-void RegistryStore::DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys) {
-    RegKey hkey = OpenForWriting(section, false);
-    if (!hkey) {
-        return;
-    }
-    for (const auto& key : keys) {
-        RegDeleteValueW(hkey.Get(), key.c_str());
     }
 }
 

@@ -16,17 +16,13 @@ class RegistryStore final : public SettingsStore {
     std::wstring Read(std::wstring_view section, std::wstring_view key,
                       std::wstring_view fallback) override;
     void Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
-    void DeleteKey(std::wstring_view section, std::wstring_view key) override;
     void DeleteSection(std::wstring_view section) override;
-    // Each opens the section's key once for all its values.
+    // Opens the section's key once for all the values.
     void WriteValues(std::wstring_view section, const KeyValues& values) override;
-    void DeleteKeys(std::wstring_view section, const std::vector<std::wstring>& keys) override;
     SectionValues ValuesOf(std::wstring_view section) override;
 
   private:
     std::wstring SectionPath(std::wstring_view section) const;
-    // The section's key opened for writing (created when asked to); empty on failure.
-    RegKey OpenForWriting(std::wstring_view section, bool create) const;
     std::wstring base_;
 };
 

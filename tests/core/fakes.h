@@ -37,8 +37,6 @@ class MemoryStore : public SettingsStore {
         writes.push_back(std::wstring(section) + L"/" + std::wstring(key) + L"=" +
                          std::wstring(value));
     }
-    // The portable code deletes whole sections only.
-    void DeleteKey(std::wstring_view, std::wstring_view) override {}
     void DeleteSection(std::wstring_view section) override {
         if (Frozen()) {
             return;

@@ -119,15 +119,18 @@ class ProgramStateScope {
 class SecureSaverSetting {
   public:
     explicit SecureSaverSetting(const wchar_t* value, const wchar_t* where = kUserControlPanel)
-        : store_(where) {
+        : store_(where), desktop_(std::wstring(where) + L"\\Desktop") {
         store_.Write(L"Desktop", kSecureValueName, value);
     }
-    ~SecureSaverSetting() { store_.DeleteKey(L"Desktop", kSecureValueName); }
+    ~SecureSaverSetting() {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, desktop_.c_str(), kSecureValueName);
+    }
     SecureSaverSetting(const SecureSaverSetting&) = delete;
     SecureSaverSetting& operator=(const SecureSaverSetting&) = delete;
 
   private:
     RegistryStore store_;
+    std::wstring desktop_;
 };
 
 // Pumps messages until the condition holds or timeoutMs passes.

@@ -25,7 +25,7 @@ TEST(RegistryStore, TextValuesUnderTheProgramKeyAndUnreadableOnesAsEmpty) {
     EXPECT_EQ(store.Read(kSectionSetting, L"UsableScreen", L"1"), L"");
 
     fresh.StoreList({L"a", L"b", L"c"});
-    store.DeleteKey(kSectionFileList, L"LocalFile2");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brelvix\\LocalFileList", L"LocalFile2");
     EXPECT_EQ(store.ValuesOf(kSectionFileList),
               (SectionValues{{L"localfile1", L"a"}, {L"localfile3", L"c"}}));
 }
