@@ -46,9 +46,13 @@ machine() { # WINEARCH, the setup, the Brelvix.scr that must be installed, the l
     ended() { xdotool key space && ! kill -0 $saver 2>/dev/null; }
     within 10 ended || fail "the installed saver did not end on a key"
     run "$(value "$uninstall" UninstallString | tr -d '"')" /S
-    WINEPREFIX="$BRELVIX_WINE_DIR/prefix" wineserver -w
-    [ ! -e "$system32/Brelvix.scr" ] && [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] &&
-        [ -z "$(value "$uninstall" DisplayName)" ] || fail "the uninstaller left the saver or its entry"
+    # The uninstaller goes on in a copy of itself after the one started has
+    # ended; its entry goes last, after the settings have been kept or not.
+    removed() {
+        [ ! -e "$system32/Brelvix.scr" ] && [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] &&
+            [ -z "$(value "$uninstall" DisplayName)" ]
+    }
+    within 30 removed || fail "the uninstaller left the saver or its entry"
     [ "$(value 'HKCU\Software\Brelvix\Setting' UsableScreen)" = False ] || fail "the settings went too"
     wine_env_stop
     echo "$1: installed, ran and removed"
