@@ -169,6 +169,8 @@ TEST(SaverWindow, TheClockIsNotDrawnOverTheStatusBarBeneathIt) {
         3000))
         << "the clock, left of the bar";
     shot->Save(L"clock-over-bar.bmp");
+    EXPECT_EQ(shot->Count({0, 0, bar.left, 60}, RGB(255, 255, 255)), 0)
+        << "the clock's ground is black";
     EXPECT_EQ(shot->Count(bar, yellow), 0);
     fmci.Unload();
     frmSS.Unload();
