@@ -81,7 +81,8 @@ class SetupRun : public ::testing::Test {
     bool InView(int row) {
         RECT inside{};
         GetClientRect(Item(kIdList), &inside);
-        return Row(row).top >= 0 && Row(row).bottom <= inside.bottom;
+        return row < SendMessageW(Item(kIdList), LB_GETCOUNT, 0, 0) && Row(row).top >= 0 &&
+               Row(row).bottom <= inside.bottom;
     }
     bool FocusOn(int id) {
         return WaitUntil([&] { return Item(id) && FocusIn(Dialog()) == Item(id); }, 3000);
@@ -115,8 +116,14 @@ class SetupRun : public ::testing::Test {
     }
     // Add, then the folder and the names in the system's file dialog.
     void AddFiles(const std::wstring& folder, const std::wstring& names) {
-        Click(Item(kIdAdd));
-        HWND files = WaitForBox(L"Add file", 10000);
+        // X loses a click now and then; one that took disables the dialog
+        // under the file dialog on its way, and is not made again.
+        HWND files = nullptr;
+        for (int tries = 0; tries < 3 && !files; ++tries) {
+            Click(Item(kIdAdd));
+            WaitUntil([&] { return !IsWindowEnabled(Dialog()); }, 4000);
+            files = WaitForBox(L"Add file", IsWindowEnabled(Dialog()) ? 0 : 10000);
+        }
         ASSERT_NE(files, nullptr);
         Enter(files, folder);
         Enter(files, names);
