@@ -88,25 +88,32 @@ class SetupRun : public ::testing::Test {
         return WaitUntil([&] { return Item(id) && FocusIn(Dialog()) == Item(id); }, 3000);
     }
     bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    // Clicks a check box until its check turns: a click that X loses is made again.
+    // Clicks the control until what it does shows: X loses a click now and
+    // then. Each try waits long enough that a late click is not made twice.
+    bool ClickUntil(HWND control, const std::function<bool()>& took, DWORD tryMs = 1000) {
+        for (int tries = 0; tries < 3; ++tries) {
+            Click(control);
+            if (WaitUntil(took, tryMs)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // A button that opens a box: the box disables the dialog under it (the
+    // file dialog once the system has loaded it).
+    bool Press(int id) {
+        return ClickUntil(
+            Item(id), [&] { return !IsWindowEnabled(Dialog()); }, 4000);
+    }
     void Toggle(int id) {
         bool was = Checked(id);
-        auto turned = [&] {
-            Click(Item(id));
-            return Checked(id) != was;
-        };
-        EXPECT_TRUE(WaitUntil(turned, 3000)) << id;
+        EXPECT_TRUE(ClickUntil(Item(id), [&] { return Checked(id) != was; })) << id;
     }
     // The message box with this caption: its text, then the answer clicked.
     std::wstring Answer(const wchar_t* caption, int button) {
         HWND box = WaitForBox(caption);
         std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
-        // A click that comes while X is still mapping the new box is lost:
-        // click again until it goes.
-        for (int tries = 0; tries < 5 && IsWindow(box); ++tries) {
-            Click(GetDlgItem(box, button));
-            WaitUntil([&] { return !IsWindow(box); }, 1000);
-        }
+        ClickUntil(GetDlgItem(box, button), [&] { return !IsWindow(box); });
         return text;
     }
     // OK clicked, or Cancel by Esc, ends the dialog.
@@ -116,14 +123,8 @@ class SetupRun : public ::testing::Test {
     }
     // Add, then the folder and the names in the system's file dialog.
     void AddFiles(const std::wstring& folder, const std::wstring& names) {
-        // X loses a click now and then; one that took disables the dialog
-        // under the file dialog on its way, and is not made again.
-        HWND files = nullptr;
-        for (int tries = 0; tries < 3 && !files; ++tries) {
-            Click(Item(kIdAdd));
-            WaitUntil([&] { return !IsWindowEnabled(Dialog()); }, 4000);
-            files = WaitForBox(L"Add file", IsWindowEnabled(Dialog()) ? 0 : 10000);
-        }
+        Press(kIdAdd);
+        HWND files = WaitForBox(L"Add file", 10000);
         ASSERT_NE(files, nullptr);
         Enter(files, folder);
         Enter(files, names);
@@ -193,19 +194,14 @@ TEST_F(SetupRun, TheOptionsFollowTheirClicksAndMnemonicsAndOkStoresThemWithAClea
     PressKeys({VK_MENU, 'P'}); // the frame's mnemonic
     EXPECT_TRUE(FocusOn(kIdList));
     ClickRow(0);
-    Click(Item(kIdClear));
+    Press(kIdClear);
     EXPECT_EQ(Answer(L"Clear", IDNO), L"Remove all songs from play-list ?");
-    Click(Item(kIdClear));
+    Press(kIdClear);
     Answer(L"Clear", IDYES);
     EXPECT_TRUE(Rows().empty());
-    // Pressed with no row selected, each goes off. A click that comes while X
-    // still shows the box that has gone is lost: click again.
+    // Pressed with no row selected, each goes off.
     for (int id : {kIdRemove, kIdClear}) {
-        auto off = [&] {
-            Click(Item(id));
-            return !IsWindowEnabled(Item(id));
-        };
-        EXPECT_TRUE(WaitUntil(off, 3000)) << id;
+        EXPECT_TRUE(ClickUntil(Item(id), [&] { return !IsWindowEnabled(Item(id)); })) << id;
     }
     ASSERT_TRUE(EndsBy(kIdOk));
     const std::pair<const wchar_t*, std::wstring> stored[] = {
@@ -306,10 +302,10 @@ TEST_F(SetupRun, MovesAndRemovesAfterAskingShowsTheStripAndStoresTheNewOrderWhil
     PressKeys({VK_CONTROL, VK_UP});
     EXPECT_EQ(Rows(), (Lines{L"Brezza", L"Cielo", L"Alba", L"Duna"}));
     EXPECT_EQ(Selected(), 2);
-    Click(Item(kIdRemove));
+    Press(kIdRemove);
     EXPECT_EQ(Answer(L"Remove", IDNO), L"Remove selected song from play-list ?");
     EXPECT_TRUE(FocusOn(kIdRemove));
-    Click(Item(kIdRemove));
+    Press(kIdRemove);
     Answer(L"Remove", IDYES);
     EXPECT_EQ(Rows(), (Lines{L"Brezza", L"Cielo", L"Duna"}));
     EXPECT_FALSE(IsWindowVisible(Item(kIdNameStrip)));
